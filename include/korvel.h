@@ -1,0 +1,88 @@
+/*
+ * korvel.h - Korvel.dll: modal dialogs with which the user of a structural-analysis
+ * post-processor chooses what the 3-D view shows.
+ *
+ * Conventions shared by every function
+ * - Every argument is a pointer to a variable of the host. Nothing is returned by value.
+ * - pResult (the first argument) receives 0 when the user pressed OK and 1 otherwise (Cancel,
+ *   Escape, the close box, or a dialog that could not be shown).
+ * - Choices and option numbers are 1-based; 0 means none and comes back as 0 when the user
+ *   confirms without choosing. A value the user leaves untouched comes back as it went in.
+ * - Every variable except pResult is written only when the user pressed OK.
+ * - Strings are GBK (code page 936) and are read during the call only. A name list packs names
+ *   separated by "|": k separators give k+1 entries; empty entries count.
+ * - Call from the host's user-interface thread. The dialog is owned by the last active pop-up of
+ *   the thread's active window, whose top-level window is disabled while the dialog runs.
+ *   The dialog opens centred over its owner (over the screen when there is none).
+ *
+ * How a name list is read by the case lists
+ * - Entry 0 is the heading, never an item; the count passed with the list includes it, so a
+ *   count of N gives N-1 items.
+ * - Three or more names: the count is cut to the number of names; surplus names are ignored.
+ * - One or two names: a numbered list. Entry 1 (or the single name) is a prefix, and the items
+ *   are the prefix followed by 1, 2, ... A single name raises the count by one. A numbered list
+ *   shows at most 10000 items (KORVEL_MAX_NUMBERED_ITEMS); a larger count is cut to that.
+ *
+ * Bad input
+ * - A null pResult: nothing can be reported, so nothing is shown and nothing is written.
+ * - A null pointer among the other int arguments: *pResult = 1, no dialog, nothing else written.
+ * - A null name list is one empty name. A count of 0 or less gives an empty list.
+ * - A name list may end in a lone GBK lead byte; it is read as one character and nothing past
+ *   the terminating zero is read. Names longer than 259 bytes are drawn cut to 259 bytes.
+ * - A choice beyond the last item shows no item chosen and comes back unchanged unless the user
+ *   presses an item.
+ */
+#ifndef KORVEL_H
+#define KORVEL_H
+
+/* Calling convention of every export: the caller removes the arguments. */
+#ifdef _WIN32
+#define KORVEL_CALL __cdecl
+#else
+#define KORVEL_CALL
+#endif
+
+#if defined(KORVEL_BUILDING_DLL)
+#define KORVEL_API
+#else
+#define KORVEL_API __declspec(dllimport)
+#endif
+
+#define KORVEL_MAX_NUMBERED_ITEMS 10000
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*
+ * FXJG_SHOWDH_DLG (ordinal 1): "各种工况位移、振型" - the load case or mode to animate and the
+ * animation speed.
+ *   pResult   out     0 OK, 1 otherwise.
+ *   pCount    in      name-list entries, heading included.
+ *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
+ *   pSpeed    in/out  1 slow ("慢速"), 2 medium ("中速"), 3 fast ("快速"); another value checks
+ *                     no button; 0 comes back when no button is checked.
+ *   lpszNames in      name list: entry 0 is the list's heading, the rest the cases.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pChoice, int* pSpeed,
+                                            const char* lpszNames);
+
+/*
+ * FXJG_SHOWND_DLG (ordinal 2): "各种工况挠度" - the load case whose deflection is shown and the
+ * kind of deflection.
+ *   pResult   out     0 OK, 1 otherwise.
+ *   pCount    in      name-list entries, heading included.
+ *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
+ *   pDeflType in/out  1 absolute ("绝对挠度"), 2 relative ("相对挠度"), 3 ratio of span to
+ *                     deflection ("跨度与挠度之比"); another value checks no button; 0 comes
+ *                     back when no button is checked.
+ *   lpszNames in      name list: entry 0 is the list's heading, the rest the cases.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* pDeflType,
+                                            const char* lpszNames);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KORVEL_H */

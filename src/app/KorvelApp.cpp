@@ -1,0 +1,27 @@
+// The module object and the DLL entry point: the object is constructed with the module's static
+// data; the entry point gives it the module on attach and runs its exit on detach.
+#include <windows.h>
+
+#include "platform/module.h"
+
+namespace {
+class CKorvelApp : public platform::CWinApp {
+public:
+    ~CKorvelApp() override = default;
+};
+
+CKorvelApp theApp;
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved*/) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        DisableThreadLibraryCalls(module);
+        return theApp.InitInstance(module) ? TRUE : FALSE;
+    case DLL_PROCESS_DETACH:
+        theApp.ExitInstance();
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}

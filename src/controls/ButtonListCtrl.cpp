@@ -1,0 +1,269 @@
+// The button list: reading the names, laying out list and grid, drawing rows and cells, and the
+// choice by mouse press (keys move the platform's selection, never the choice).
+#include "controls/ButtonListCtrl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "core/fit_text.h"
+#include "core/names.h"
+#include "platform/gbk_text.h"
+#include "platform/handles.h"
+
+using platform::ClientDC;
+using platform::FillSolidRect;
+using platform::TextColorsGuard;
+
+namespace {
+constexpr DWORD kGridStyle = LVS_EX_GRIDLINES;
+constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL;
+constexpr int kRowHeight = 20;
+// Texts come back from the platform in a 260-byte buffer: at most 259 bytes are drawn.
+constexpr std::size_t kMaxDrawnBytes = 259;
+constexpr int kListTextOffset = 4;
+constexpr int kGridTextOffset = 12;
+
+int TextWidth(HDC dc, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+std::wstring FitText(HDC dc, std::wstring_view text, int width, int offset) {
+    return core::FitText(core::CutToGbkBytes(text, kMaxDrawnBytes), width, offset,
+                         [dc](std::wstring_view part) { return TextWidth(dc, part); });
+}
+}  // namespace
+
+CButtonListCtrl::CButtonListCtrl() : m_clrTextBk(GetSysColor(COLOR_WINDOW)) {}
+
+void CButtonListCtrl::SetListItems(int nCount, int nColumns, int nSelected, const char* lpszNames) {
+    m_nColumns = nColumns;
+    m_nSelected = nSelected;
+    m_names = core::ChoiceNames(platform::FromGbk(core::SplitNames(core::HostString(lpszNames))), nCount);
+    m_nCount = m_names.Count();
+    m_bNumbered = m_names.Numbered() ? TRUE : FALSE;
+}
+
+void CButtonListCtrl::InitList() {
+    ModifyStyle(0, LVS_OWNERDRAWFIXED);
+    // The look follows the columns asked for; fitting may lower the count later, not the look.
+    if (m_nColumns == 1) m_bGrid = FALSE;
+    if (m_bGrid) {
+        ModifyStyle(0, LVS_NOCOLUMNHEADER);
+        m_bFullRowSel = FALSE;
+        SetExtendedStyle(kGridStyle);
+    } else {
+        ModifyStyle(LVS_NOCOLUMNHEADER, 0);
+        m_bFullRowSel = TRUE;
+        SetExtendedStyle(kListStyle);
+    }
+    DeleteAllItems();
+
+    const int clientWidth = GetClientRect().right;
+    {
+        // Measured in the DC's default font: the control's font is not selected.
+        ClientDC dc(m_hWnd);
+        m_nColumns = core::FitColumnCount(m_nColumns, clientWidth, WidestText(dc.get()));
+    }
+    const int columnWidth = core::ColumnWidth(clientWidth, m_nColumns);
+
+    // A 1-pixel-wide state image list without images: its only effect is 20-pixel rows.
+    m_imageList.Create(1, kRowHeight, ILC_COLORDDB, 0, 0);
+    SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
+    for (int col = 0; col < m_nColumns; ++col)
+        InsertColumn(col, m_names.EntryOrEmpty(col), LVCFMT_CENTER, columnWidth, col);
+    InsertRows();
+
+    SelectionToCell();
+    if (!m_bGrid && m_nSelRow >= 0) {
+        // A choice of none (-1) highlights no row: -1 would select every row.
+        SetSelectionMark(m_nSelRow);
+        SetItemState(m_nSelRow, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (m_nSelRow >= 0) EnsureVisible(m_nSelRow, false);
+}
+
+int CButtonListCtrl::WidestText(HDC dc) const {
+    if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + L"1234");
+    int widest = 0;
+    const auto& entries = m_names.Entries();
+    for (int i = 0; i < m_nCount; ++i) widest = std::max(widest, TextWidth(dc, entries[static_cast<std::size_t>(i)]));
+    return widest;
+}
+
+void CButtonListCtrl::InsertRows() {
+    const int items = m_names.ItemCount();
+    const int rows = core::RowCount(items, m_nColumns);
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < m_nColumns; ++col) {
+            if (!core::CellHoldsItem({row, col}, m_nColumns, items)) break;
+            const std::wstring text = m_names.ItemText(core::CellToSelection({row, col}, m_nColumns));
+            if (col == 0) InsertItem(row, text);
+            else SetItemText(row, col, text);
+        }
+    }
+}
+
+void CButtonListCtrl::SelectionToCell() {
+    const core::Cell cell = core::SelectionToCell(m_nSelected, m_nColumns);
+    m_nSelRow = cell.row;
+    m_nSelCol = cell.col;
+}
+
+int CButtonListCtrl::CellToSelection() {
+    m_nSelected = core::CellToSelection({m_nSelRow, m_nSelCol}, m_nColumns);
+    return m_nSelected;
+}
+
+LRESULT CButtonListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        OnFocusChange(reinterpret_cast<HWND>(wParam));
+        return result;
+    }
+    default:
+        return DefaultProc(message, wParam, lParam);
+    }
+}
+
+void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
+    int col = 0;
+    const int row = HitTestCell(point, &col);
+    // The choice changes before the platform sees the press, so a parent reacting to the
+    // platform's LVN_ITEMCHANGED already finds the new choice.
+    if (row != -1 && core::CellHoldsItem({row, col}, m_nColumns, m_names.ItemCount())) {
+        m_nSelRow = row;
+        m_nSelCol = col;
+        CellToSelection();
+    }
+    DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
+    if (m_hWnd) Invalidate(true);
+}
+
+void CButtonListCtrl::OnFocusChange(HWND other) {
+    if (other && IsChild(m_hWnd, other)) return;
+    if (m_bFullRowSel && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) RedrawSelectedRows();
+}
+
+int CButtonListCtrl::HitTestCell(POINT point, int* pColumn) const {
+    *pColumn = 0;
+    const int hit = HitTest(point);
+    if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT) return hit;
+
+    const int top = GetTopIndex();
+    const int last = std::min(top + GetCountPerPage(), GetItemCount());
+    const int columns = GetColumnCount();
+    std::vector<int> widths;
+    for (int col = 0; col < columns; ++col) widths.push_back(GetColumnWidth(col));
+    for (int row = top; row <= last; ++row) {
+        RECT bounds{};
+        if (!GetItemRect(row, bounds, LVIR_BOUNDS) || !PtInRect(&bounds, point)) continue;
+        const int col = core::ColumnAt(bounds.left, widths, point.x);
+        if (col != -1) {
+            *pColumn = col;
+            return row;
+        }
+    }
+    return -1;
+}
+
+RECT CButtonListCtrl::RowHighlightRect(int row) const {
+    RECT bounds{};
+    RECT label{};
+    GetItemRect(row, bounds, LVIR_BOUNDS);
+    GetItemRect(row, label, LVIR_LABEL);
+    bounds.left = label.left;
+    return bounds;
+}
+
+void CButtonListCtrl::RedrawSelectedRows() {
+    const int focused = GetNextItem(-1, LVNI_FOCUSED);
+    if (focused != -1) {
+        const RECT rect = RowHighlightRect(focused);
+        InvalidateRect(m_hWnd, &rect, FALSE);
+    }
+    if (!(GetStyle() & LVS_SHOWSELALWAYS)) {
+        for (int row = GetNextItem(-1, LVNI_SELECTED); row != -1; row = GetNextItem(row, LVNI_SELECTED)) {
+            const RECT rect = RowHighlightRect(row);
+            InvalidateRect(m_hWnd, &rect, FALSE);
+        }
+    }
+    UpdateWindow(m_hWnd);
+}
+
+bool CButtonListCtrl::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
+    DrawItem(item);
+    return true;
+}
+
+void CButtonListCtrl::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int row = static_cast<int>(item.itemID);
+    if (m_bGrid) DrawGridRow(item.hDC, row);
+    else DrawListRow(item.hDC, row, GetFocus() == m_hWnd);
+}
+
+void CButtonListCtrl::DrawListRow(HDC dc, int row, bool focus) {
+    const UINT state = GetItemState(row, 0xFFFF);
+    const bool selected = ((focus || (GetStyle() & LVS_SHOWSELALWAYS)) && (state & LVIS_SELECTED)) ||
+                          (state & LVIS_DROPHILITED);
+    const RECT all = RowHighlightRect(row);
+    RECT label{};
+    GetItemRect(row, label, LVIR_LABEL);
+    const std::wstring text = FitText(dc, GetItemText(row, 0), label.right - label.left, kListTextOffset);
+
+    auto drawText = [&] {
+        RECT textRect = label;
+        InflateRect(&textRect, -2, 0);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+                  DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
+        if ((state & LVIS_FOCUSED) && focus) DrawFocusRect(dc, &all);
+    };
+    if (selected) {
+        TextColorsGuard colors(dc, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
+        FillSolidRect(dc, all, GetSysColor(COLOR_HIGHLIGHT));
+        drawText();
+    } else {
+        FillSolidRect(dc, all, m_clrTextBk);
+        drawText();
+    }
+}
+
+void CButtonListCtrl::DrawGridRow(HDC dc, int row) {
+    RECT cell{};
+    GetItemRect(row, cell, LVIR_LABEL);  // the cell of column 0
+    int format = 0;
+    int width = 0;
+    for (int col = 0; GetColumnFormatAndWidth(col, format, width); ++col) {
+        const bool chosen = row == m_nSelRow && col == m_nSelCol;
+        auto drawCell = [&] {
+            const std::wstring text = GetItemText(row, col);
+            if (text.empty()) return;
+            const std::wstring fitted = FitText(dc, text, cell.right - cell.left, kGridTextOffset);
+            RECT textRect = cell;
+            InflateRect(&textRect, -6, 0);
+            DrawTextW(dc, fitted.c_str(), static_cast<int>(fitted.size()), &textRect,
+                      DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
+        };
+        if (chosen) {
+            TextColorsGuard colors(dc, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
+            FillSolidRect(dc, cell, GetSysColor(COLOR_HIGHLIGHT));
+            DrawFocusRect(dc, &cell);
+            drawCell();
+        } else {
+            FillSolidRect(dc, cell, m_clrTextBk);
+            drawCell();
+        }
+        // The next cell begins at this one's right edge; the columns are equally wide.
+        cell.left = cell.right;
+        cell.right = cell.left + width;
+    }
+}

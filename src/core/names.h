@@ -1,0 +1,26 @@
+// Name lists: the host packs item names into one GBK string separated by "|".
+// Splitting walks GBK characters, so a trail byte 0x7C of a double-byte character never separates.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+// True for a GBK lead byte (0x81-0xFE): it and the byte after it form one character.
+constexpr bool IsGbkLeadByte(unsigned char c) noexcept { return c >= 0x81 && c <= 0xFE; }
+
+// Length in bytes of the GBK character starting at text[pos]; a lead byte at the very end
+// stands alone, so nothing past the string is ever read.
+std::size_t GbkCharLength(std::string_view text, std::size_t pos) noexcept;
+
+// Number of entries: separators + 1, so an empty string is one empty entry.
+int CountNames(std::string_view names) noexcept;
+
+// The entries in order, unchanged (no trimming); empty entries are entries.
+std::vector<std::string> SplitNames(std::string_view names);
+
+// Reads a host string that may be null: a null pointer is an empty string.
+std::string_view HostString(const char* text) noexcept;
+
+}  // namespace core

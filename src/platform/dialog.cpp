@@ -1,0 +1,176 @@
+// The modal dialog: owner and centring, dispatch, reflection and the data exchange entry point.
+#include "platform/dialog.h"
+
+#include <algorithm>
+
+#include "platform/data_exchange.h"
+#include "platform/module.h"
+
+namespace platform {
+namespace {
+
+constexpr INT_PTR kFailed = -1;
+
+// With no parent given, the owner is the last active pop-up of the calling thread's active
+// window; its top-level window is disabled while the dialog runs (returned in `top`).
+HWND FindOwner(HWND& top) {
+    HWND owner = GetActiveWindow();
+    while (owner && (GetWindowLongPtrW(owner, GWL_STYLE) & WS_CHILD)) owner = GetParent(owner);
+    top = owner;
+    for (HWND up = owner; up; up = GetParent(up)) top = up;
+    if (owner) owner = GetLastActivePopup(owner);
+    return owner;
+}
+
+// Re-enables the host's top-level window however the dialog ends.
+class DisabledTopWindow {
+public:
+    DisabledTopWindow(HWND top, HWND owner) noexcept {
+        if (top && top != owner && IsWindowEnabled(top)) {
+            m_top = top;
+            EnableWindow(top, FALSE);
+        }
+    }
+    ~DisabledTopWindow() {
+        if (m_top) EnableWindow(m_top, TRUE);
+    }
+    DisabledTopWindow(const DisabledTopWindow&) = delete;
+    DisabledTopWindow& operator=(const DisabledTopWindow&) = delete;
+
+private:
+    HWND m_top = nullptr;
+};
+
+// Centres the dialog over its owner, or over the work area when it has none (or the owner is
+// hidden or minimised), and keeps it inside the work area.
+void CenterOverOwner(HWND dialog, HWND owner) {
+    RECT self{};
+    GetWindowRect(dialog, &self);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    HMONITOR nearest = MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST);
+    GetMonitorInfoW(nearest, &monitor);
+    const RECT area = monitor.rcWork;
+    RECT center = area;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &center);
+
+    const LONG width = self.right - self.left;
+    const LONG height = self.bottom - self.top;
+    LONG left = (center.left + center.right) / 2 - width / 2;
+    LONG top = (center.top + center.bottom) / 2 - height / 2;
+    left = std::max(area.left, std::min(left, area.right - width));
+    top = std::max(area.top, std::min(top, area.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+INT_PTR CDialog::DoModal() {
+    HWND top = nullptr;
+    m_hWndOwner = FindOwner(top);
+    DisabledTopWindow disabled(top, m_hWndOwner);
+    m_failed = false;
+    m_reflectTargets.clear();
+    const INT_PTR result = DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndOwner,
+                                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_reflectTargets.clear();
+    return m_failed ? kFailed : result;
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return !exchange.Failed();
+}
+
+void CDialog::ReflectTo(CWnd& control) {
+    if (std::find(m_reflectTargets.begin(), m_reflectTargets.end(), &control) == m_reflectTargets.end())
+        m_reflectTargets.push_back(&control);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
+    }
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!self) return FALSE;  // WM_SETFONT and others arrive before WM_INITDIALOG
+    INT_PTR result = FALSE;
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // An exception must not unwind through user32: end the run as a failure.
+        self->m_failed = true;
+        ::EndDialog(hwnd, kFailed);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->m_hWnd = nullptr;
+    }
+    return result;
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return InitDialog();
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (OnCommand(id, code, reinterpret_cast<HWND>(lParam))) return TRUE;
+        if (code != BN_CLICKED) return FALSE;
+        if (id == IDOK) OnOK();
+        else if (id == IDCANCEL) OnCancel();
+        else return FALSE;
+        return TRUE;
+    }
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        LRESULT result = 0;
+        const bool handled = ReflectNotify(header, result) || OnNotify(header, result);
+        // Notification results go through DWLP_MSGRESULT (DialogProc remarks).
+        if (handled) SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
+        return handled ? TRUE : FALSE;
+    }
+    case WM_DRAWITEM:
+        return ReflectDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CDialog::InitDialog() {
+    RECT before{};
+    GetWindowRect(m_hWnd, &before);
+    const BOOL platformFocus = OnInitDialog();
+    RECT after{};
+    GetWindowRect(m_hWnd, &after);
+    // The templates sit at (0, 0): a dialog its initialisation did not move opens centred.
+    if (EqualRect(&before, &after)) CenterOverOwner(m_hWnd, m_hWndOwner);
+    return platformFocus;
+}
+
+bool CDialog::ReflectDrawItem(DRAWITEMSTRUCT& item) {
+    for (CWnd* target : m_reflectTargets)
+        if (target->m_hWnd == item.hwndItem) return target->OnReflectedDrawItem(item);
+    return false;
+}
+
+bool CDialog::ReflectNotify(NMHDR& header, LRESULT& result) {
+    for (CWnd* target : m_reflectTargets)
+        if (target->m_hWnd == header.hwndFrom) return target->OnReflectedNotify(header, result);
+    return false;
+}
+
+}  // namespace platform

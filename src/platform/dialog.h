@@ -1,0 +1,54 @@
+// CDialog: a modal dialog from a template of the library's resources. Owns the only dialog
+// procedure: binds `this` through WM_INITDIALOG's lParam, dispatches to a few typed virtuals,
+// reflects child notifications to the controls bound with DDX_Control, and lets no exception out.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/wnd.h"
+
+namespace platform {
+
+class CDataExchange;
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId) noexcept : m_nIDTemplate(templateId) {}
+
+    // Runs the dialog modally; IDOK, IDCANCEL, or -1 when it could not be created or failed.
+    INT_PTR DoModal();
+
+    // Exchanges data between the controls and the members; false when a check failed.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // Makes the parent hand WM_DRAWITEM and WM_NOTIFY of this child back to `control`.
+    void ReflectTo(CWnd& control);
+
+    void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+protected:
+    virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
+    // Base: exchanges data into the controls. Return TRUE to let the platform set the focus.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR InitDialog();
+    bool ReflectDrawItem(DRAWITEMSTRUCT& item);
+    bool ReflectNotify(NMHDR& header, LRESULT& result);
+
+    UINT m_nIDTemplate;
+    HWND m_hWndOwner = nullptr;
+    bool m_failed = false;
+    std::vector<CWnd*> m_reflectTargets;
+};
+
+}  // namespace platform

@@ -1,0 +1,109 @@
+// Report-view list control messages.
+#include "platform/list_ctrl.h"
+
+#include <vector>
+
+namespace platform {
+
+void CListCtrl::SetExtendedStyle(DWORD style) const {
+    // A zero mask replaces every extended style bit (LVM_SETEXTENDEDLISTVIEWSTYLE).
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style));
+}
+
+DWORD CListCtrl::GetExtendedStyle() const {
+    return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
+
+void CListCtrl::SetImageList(HIMAGELIST list, int which) const {
+    SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(list));
+}
+
+int CListCtrl::InsertColumn(int index, const std::wstring& heading, int format, int width,
+                            int subItem) const {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<wchar_t*>(heading.c_str());
+    column.iSubItem = subItem;
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(&column)));
+}
+
+int CListCtrl::GetColumnCount() const {
+    HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+    return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+bool CListCtrl::GetColumnFormatAndWidth(int column, int& format, int& width) const {
+    LVCOLUMNW info{};
+    info.mask = LVCF_FMT | LVCF_WIDTH;
+    if (!SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)))
+        return false;
+    format = info.fmt;
+    width = info.cx;
+    return true;
+}
+
+int CListCtrl::InsertItem(int index, const std::wstring& text) const {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+bool CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const {
+    LVITEMW info{};
+    info.iSubItem = subItem;
+    info.pszText = const_cast<wchar_t*>(text.c_str());
+    return SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+std::wstring CListCtrl::GetItemText(int item, int subItem) const {
+    // The message reports how much it copied, not how long the text is: grow until it fits.
+    std::vector<wchar_t> buffer(64);
+    for (;;) {
+        LVITEMW info{};
+        info.iSubItem = subItem;
+        info.pszText = buffer.data();
+        info.cchTextMax = static_cast<int>(buffer.size());
+        const auto copied = static_cast<std::size_t>(
+            SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+        if (copied + 1 < buffer.size()) return std::wstring(buffer.data(), copied);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+UINT CListCtrl::GetItemState(int item, UINT mask) const {
+    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask));
+}
+
+void CListCtrl::SetItemState(int item, UINT state, UINT mask) const {
+    LVITEMW info{};
+    info.state = state;
+    info.stateMask = mask;
+    SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info));
+}
+
+int CListCtrl::GetNextItem(int after, UINT flags) const {
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(after), MAKELPARAM(flags, 0)));
+}
+
+bool CListCtrl::EnsureVisible(int item, bool partialOk) const {
+    return SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), partialOk ? TRUE : FALSE) != 0;
+}
+
+bool CListCtrl::GetItemRect(int item, RECT& rect, int code) const {
+    rect = RECT{};
+    rect.left = code;
+    return SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)) != 0;
+}
+
+int CListCtrl::HitTest(POINT point) const {
+    LVHITTESTINFO info{};
+    info.pt = point;
+    return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+}  // namespace platform

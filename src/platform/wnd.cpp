@@ -1,0 +1,79 @@
+// Subclassing through comctl32's SetWindowSubclass, which keeps a chain that survives removal in
+// any order (unlike swapping GWLP_WNDPROC).
+#include "platform/wnd.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace platform {
+
+CWnd::~CWnd() { Unsubclass(); }
+
+bool CWnd::SubclassDlgItem(int id, HWND parent) {
+    if (m_subclassed) return false;
+    HWND control = GetDlgItem(parent, id);
+    if (!control) return false;
+    if (!SetWindowSubclass(control, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                           reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    m_hWnd = control;
+    m_subclassed = true;
+    return true;
+}
+
+void CWnd::Unsubclass() noexcept {
+    if (m_subclassed && m_hWnd)
+        RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this));
+    m_subclassed = false;
+}
+
+void CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style) return;
+    SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
+    // A style change takes effect in the frame only after SWP_FRAMECHANGED (SetWindowLong remarks).
+    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+RECT CWnd::GetClientRect() const {
+    RECT rect{};
+    ::GetClientRect(m_hWnd, &rect);
+    return rect;
+}
+
+std::wstring CWnd::GetWindowText() const {
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowTextW(m_hWnd, buffer.data(), length + 1);
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return DefSubclassProc(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR self) {
+    auto* wnd = reinterpret_cast<CWnd*>(self);
+    LRESULT result = 0;
+    try {
+        result = wnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into user32: the platform's own handling takes over.
+        result = DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        wnd->Unsubclass();
+        wnd->m_hWnd = nullptr;
+    }
+    return result;
+}
+
+}  // namespace platform

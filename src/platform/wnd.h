@@ -1,0 +1,51 @@
+// CWnd: a non-owning view of a window, able to subclass a template control so that a member
+// object handles its messages and the notifications its parent reflects back to it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace platform {
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const noexcept { return m_hWnd; }
+
+    // Routes the control's messages to WindowProc until the window is destroyed or this object
+    // goes (SetWindowSubclass, keyed by this object's address). False if already attached.
+    bool SubclassDlgItem(int id, HWND parent);
+
+    // Notifications the parent dialog hands back to the control that sent them.
+    virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual bool OnReflectedNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+
+    DWORD GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    // Changes the style bits without moving the window.
+    void ModifyStyle(DWORD remove, DWORD add);
+    RECT GetClientRect() const;
+    void Invalidate(bool erase = true) const { InvalidateRect(m_hWnd, nullptr, erase ? TRUE : FALSE); }
+    void SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
+    std::wstring GetWindowText() const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+
+protected:
+    // Messages of a subclassed control; the default passes them to the control's own procedure.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    void Unsubclass() noexcept;
+    bool m_subclassed = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+// Resource ids of the library: dialog templates, their controls, bitmaps.
+#pragma once
+
+// Dialog templates
+#define IDD_FXJG_SHOWDH 1012
+#define IDD_FXJG_SHOWND 1013
+#define IDD_FXJG_SHOWZX 1016
+#define IDD_FXJG_SHOWZHNL 1017
+
+// Controls
+#define IDC_LIST_BUTTONS 1015
+#define IDC_SPEED_FAST 1016
+#define IDC_SPEED_MEDIUM 1017
+#define IDC_SPEED_SLOW 1018
+#define IDC_DEFL_ABSOLUTE 1019
+#define IDC_DEFL_RELATIVE 1020
+#define IDC_DEFL_SPAN_RATIO 1045
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

@@ -1,0 +1,16 @@
+// Loading of the library under test.
+#include "korvel_library.h"
+
+#include <stdexcept>
+
+KorvelLibrary& KorvelLibrary::Get() {
+    static KorvelLibrary library;
+    return library;
+}
+
+KorvelLibrary::KorvelLibrary() {
+    m_module = LoadLibraryW(L"Korvel.dll");
+    if (!m_module) throw std::runtime_error("Korvel.dll did not load");
+    FXJG_SHOWDH_DLG = reinterpret_cast<CaseOptionExport>(Export("FXJG_SHOWDH_DLG"));
+    FXJG_SHOWND_DLG = reinterpret_cast<CaseOptionExport>(Export("FXJG_SHOWND_DLG"));
+}

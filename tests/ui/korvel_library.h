@@ -1,0 +1,21 @@
+// Loads the built Korvel.dll from beside the test program and finds its exports by name.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+using CaseOptionExport = void(__cdecl*)(int*, int*, int*, int*, const char*);
+
+class KorvelLibrary {
+public:
+    static KorvelLibrary& Get();  // loaded once for the whole run
+    HMODULE Module() const noexcept { return m_module; }
+    FARPROC Export(const char* name) const { return GetProcAddress(m_module, name); }
+
+    CaseOptionExport FXJG_SHOWDH_DLG = nullptr;
+    CaseOptionExport FXJG_SHOWND_DLG = nullptr;
+
+private:
+    KorvelLibrary();
+    HMODULE m_module = nullptr;
+};

@@ -1,0 +1,74 @@
+// List view reading through its messages.
+#include "list_view.h"
+
+int ListView::ColumnCount() const {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(m_list, LVM_GETHEADER, 0, 0));
+    return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::wstring ListView::CellText(int row, int col) const {
+    std::vector<wchar_t> buffer(2048);
+    LVITEMW item{};
+    item.iSubItem = col;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    const auto copied = SendMessageW(m_list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+std::wstring ListView::HeaderText(int col) const {
+    std::vector<wchar_t> buffer(1024);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = buffer.data();
+    column.cchTextMax = static_cast<int>(buffer.size());
+    if (!SendMessageW(m_list, LVM_GETCOLUMNW, col, reinterpret_cast<LPARAM>(&column))) return L"";
+    return buffer.data();
+}
+
+bool ListView::HeaderVisible() const {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(m_list, LVM_GETHEADER, 0, 0));
+    return !(Style() & LVS_NOCOLUMNHEADER) && header && IsWindowVisible(header);
+}
+
+std::vector<std::wstring> ListView::Column0() const {
+    std::vector<std::wstring> texts;
+    for (int row = 0; row < RowCount(); ++row) texts.push_back(CellText(row, 0));
+    return texts;
+}
+
+std::vector<int> ListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = -1;;) {
+        row = static_cast<int>(SendMessageW(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+        if (row == -1) return rows;
+        rows.push_back(row);
+    }
+}
+
+RECT ListView::RowBounds(int row) const {
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    SendMessageW(m_list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+RECT ListView::RowLabel(int row) const {
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    SendMessageW(m_list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+int ListView::ClientWidth() const {
+    RECT rect{};
+    GetClientRect(m_list, &rect);
+    return rect.right;
+}
+
+POINT ListView::CellCenter(int row, int col) const {
+    const RECT bounds = RowBounds(row);
+    int left = bounds.left;
+    for (int c = 0; c < col; ++c) left += ColumnWidth(c);
+    return POINT{left + ColumnWidth(col) / 2, (bounds.top + bounds.bottom) / 2};
+}

@@ -1,0 +1,36 @@
+// Reads what a list view shows, from the test's driver thread.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+class ListView {
+public:
+    explicit ListView(HWND list) noexcept : m_list(list) {}
+
+    int RowCount() const { return static_cast<int>(SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0)); }
+    int ColumnCount() const;
+    int ColumnWidth(int col) const { return static_cast<int>(SendMessageW(m_list, LVM_GETCOLUMNWIDTH, col, 0)); }
+    std::wstring CellText(int row, int col) const;
+    std::wstring HeaderText(int col) const;
+    bool HeaderVisible() const;
+    // Every row's text in column 0.
+    std::vector<std::wstring> Column0() const;
+    // Rows with LVIS_SELECTED, in order.
+    std::vector<int> SelectedRows() const;
+    RECT RowBounds(int row) const;
+    RECT RowLabel(int row) const;
+    int ClientWidth() const;
+    // The middle of a cell, in the list's client coordinates (columns from the row's left edge).
+    POINT CellCenter(int row, int col) const;
+    DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtrW(m_list, GWL_STYLE)); }
+    DWORD ExtendedStyle() const {
+        return static_cast<DWORD>(SendMessageW(m_list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    }
+    HWND Handle() const noexcept { return m_list; }
+
+private:
+    HWND m_list;
+};

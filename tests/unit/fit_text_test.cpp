@@ -1,0 +1,51 @@
+// FitText against a stand-in measure: ASCII 6 pixels a character, CJK 12.
+#include "core/fit_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+int Measure(std::wstring_view text) {
+    int width = 0;
+    for (wchar_t c : text) width += c < 0x80 ? 6 : 12;
+    return width;
+}
+
+struct FitCase {
+    const char* label;
+    std::wstring text;
+    int columnLen, offset;
+    std::wstring fitted;
+};
+
+class FitTextTest : public testing::TestWithParam<FitCase> {};
+
+TEST_P(FitTextTest, ShortensWithDots) {
+    const FitCase& c = GetParam();
+    EXPECT_EQ(core::FitText(c.text, c.columnLen, c.offset, Measure), c.fitted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FitTextTest,
+    testing::Values(FitCase{"fits", L"abcd", 80, 12, L"abcd"},
+                    FitCase{"fits_exactly", L"abcd", 36, 12, L"abcd"},
+                    FitCase{"one_pixel_short", L"abcd", 35, 12, L"a..."},
+                    FitCase{"cut_to_what_fits", L"abcdefghij", 60, 12, L"abcde..."},
+                    FitCase{"empty", L"", 0, 12, L""},
+                    FitCase{"first_character_always_stays", L"abcdef", 5, 12, L"a..."},
+                    FitCase{"cjk_one_character_at_a_time", L"\x5DE5\x51B5\x4E00\x4E8C", 59, 12, L"\x5DE5\x51B5..."}),
+    [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.label); });
+
+TEST(CutToGbkBytesTest, CountsTwoBytesForChinese) {
+    EXPECT_EQ(core::CutToGbkBytes(L"abc", 259), L"abc");
+    EXPECT_EQ(core::CutToGbkBytes(L"abc", 2), L"ab");
+    // 0x5DE5 takes two bytes: never half of it.
+    EXPECT_EQ(core::CutToGbkBytes(L"a\x5DE5", 2), L"a");
+    EXPECT_EQ(core::CutToGbkBytes(L"a\x5DE5", 3), L"a\x5DE5");
+    const std::wstring longName(300, L'\x5DE5');
+    EXPECT_EQ(core::CutToGbkBytes(longName, 259).size(), 129u);
+}
+
+}  // namespace
