@@ -81,6 +81,38 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pCho
 KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* pDeflType,
                                             const char* lpszNames);
 
+/*
+ * FXJG_SHOWZHNL_DLG (ordinal 5): one item, such as a load combination, from a grid of the host's
+ * names under the host's title.
+ *   pResult     out     0 OK, 1 otherwise.
+ *   pCount      in      name-list entries, heading included.
+ *   pColumns    in      grid columns asked for; 1 gives a one-column list under the heading.
+ *                       Fewer columns are shown when the texts are too wide; 0 or less, or texts
+ *                       wider than the grid, give one column.
+ *   pChoice     in/out  1-based item, counted along the grid's rows; the item pressed last.
+ *                       Empty cells at the end of the last row cannot be chosen.
+ *   lpszNames   in      name list: entry 0 is the heading (shown only in the one-column list).
+ *   lpszCaption in      the window title; null gives an empty title.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice,
+                                              const char* lpszNames, const char* lpszCaption);
+
+/*
+ * FXJG_SHOWZX_DLG (ordinal 6): the vibration mode to animate, from a grid, and the animation
+ * speed, under the host's title.
+ *   pResult     out     0 OK, 1 otherwise.
+ *   pCount      in      name-list entries, heading included.
+ *   pColumns    in      grid columns asked for, as for FXJG_SHOWZHNL_DLG.
+ *   pChoice     in/out  1-based mode, counted along the grid's rows; the mode pressed last.
+ *   pSpeed      in/out  1 slow ("慢速"), 2 medium ("中速"), 3 fast ("快速"); another value checks
+ *                       no button; 0 comes back when no button is checked.
+ *   lpszNames   in      name list; a single name (a word for mode) numbers the modes: the name
+ *                       followed by 1, 2, ...
+ *   lpszCaption in      the window title; null gives an empty title.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, int* pSpeed,
+                                            const char* lpszNames, const char* lpszCaption);
+
 #ifdef __cplusplus
 }
 #endif

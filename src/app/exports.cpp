@@ -6,6 +6,8 @@
 
 #include "analysis/FXJG_ShowND.h"
 #include "analysis/FXJG_ShowWYDH.h"
+#include "analysis/FXJG_ShowZHNL.h"
+#include "analysis/FXJG_ShowZX.h"
 #include "app/export_call.h"
 #include "core/host_values.h"
 
@@ -13,16 +15,12 @@ using core::ToHostBased;
 using core::ToZeroBased;
 
 namespace {
-// The case list with an option radio group: the deflection and the animation dialogs.
-template <class Dialog>
-bool RunCaseAndOption(int Dialog::*option, int* pCount, int* pChoice, int* pOption, const char* lpszNames) {
-    if (!AllGiven(pCount, pChoice, pOption)) return false;
-    Dialog dlg;
-    dlg.*option = ToZeroBased(*pOption);
-    dlg.m_listButtons.SetListItems(*pCount, 1, ToZeroBased(*pChoice), lpszNames);
+// Gives the button list its names and the host's choice, runs the dialog and, on OK, writes the
+// choice back. The caller writes its other outputs only when this returns true.
+bool RunChoiceDialog(CButtonListDlg& dlg, int count, int columns, int* pChoice, const char* lpszNames) {
+    dlg.m_listButtons.SetListItems(count, columns, ToZeroBased(*pChoice), lpszNames);
     if (dlg.DoModal() != IDOK) return false;
     *pChoice = ToHostBased(dlg.m_listButtons.m_nSelected);
-    *pOption = ToHostBased(dlg.*option);
     return true;
 }
 }  // namespace
@@ -31,13 +29,46 @@ extern "C" {
 
 void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pChoice, int* pSpeed, const char* lpszNames) {
     RunExport(pResult, [&] {
-        return RunCaseAndOption(&CFXJG_ShowWYDH::m_nSpeed, pCount, pChoice, pSpeed, lpszNames);
+        if (!AllGiven(pCount, pChoice, pSpeed)) return false;
+        CFXJG_ShowWYDH dlg;
+        dlg.m_nSpeed = ToZeroBased(*pSpeed);
+        if (!RunChoiceDialog(dlg, *pCount, 1, pChoice, lpszNames)) return false;
+        *pSpeed = ToHostBased(dlg.m_nSpeed);
+        return true;
     });
 }
 
 void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* pDeflType, const char* lpszNames) {
     RunExport(pResult, [&] {
-        return RunCaseAndOption(&CFXJG_ShowND::m_nDeflType, pCount, pChoice, pDeflType, lpszNames);
+        if (!AllGiven(pCount, pChoice, pDeflType)) return false;
+        CFXJG_ShowND dlg;
+        dlg.m_nDeflType = ToZeroBased(*pDeflType);
+        if (!RunChoiceDialog(dlg, *pCount, 1, pChoice, lpszNames)) return false;
+        *pDeflType = ToHostBased(dlg.m_nDeflType);
+        return true;
+    });
+}
+
+void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, const char* lpszNames,
+                                   const char* lpszCaption) {
+    RunExport(pResult, [&] {
+        if (!AllGiven(pCount, pColumns, pChoice)) return false;
+        CFXJG_ShowZHNL dlg;
+        dlg.SetCaption(lpszCaption);
+        return RunChoiceDialog(dlg, *pCount, *pColumns, pChoice, lpszNames);
+    });
+}
+
+void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, int* pSpeed,
+                                 const char* lpszNames, const char* lpszCaption) {
+    RunExport(pResult, [&] {
+        if (!AllGiven(pCount, pColumns, pChoice, pSpeed)) return false;
+        CFXJG_ShowZX dlg;
+        dlg.SetCaption(lpszCaption);
+        dlg.m_nSpeed = ToZeroBased(*pSpeed);
+        if (!RunChoiceDialog(dlg, *pCount, *pColumns, pChoice, lpszNames)) return false;
+        *pSpeed = ToHostBased(dlg.m_nSpeed);
+        return true;
     });
 }
 

@@ -81,7 +81,10 @@ HWND DialogDriver::Focus() const {
 
 void DialogDriver::Key(UINT vk) {
     HWND target = Focus();
-    if (!target) target = m_dialog;
+    KeyTo(target ? target : m_dialog, vk);
+}
+
+void DialogDriver::KeyTo(HWND target, UINT vk) {
     const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, vk, MAKELPARAM(1, scan));
     PostMessageW(target, WM_KEYUP, vk, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));

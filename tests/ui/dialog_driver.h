@@ -22,6 +22,7 @@ public:
     void ClickItem(int id);
     // Key down and up, posted to the window that has the keyboard focus.
     void Key(UINT vk);
+    void KeyTo(HWND window, UINT vk);
     // The close box of the title bar.
     void CloseBox();
     // Waits until the dialog's modal loop has handled everything posted so far.

@@ -2,9 +2,9 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
-
 using CaseOptionExport = void(__cdecl*)(int*, int*, int*, int*, const char*);
+using GridExport = void(__cdecl*)(int*, int*, int*, int*, const char*, const char*);
+using GridSpeedExport = void(__cdecl*)(int*, int*, int*, int*, int*, const char*, const char*);
 
 class KorvelLibrary {
 public:
@@ -14,6 +14,8 @@ public:
 
     CaseOptionExport FXJG_SHOWDH_DLG = nullptr;
     CaseOptionExport FXJG_SHOWND_DLG = nullptr;
+    GridExport FXJG_SHOWZHNL_DLG = nullptr;
+    GridSpeedExport FXJG_SHOWZX_DLG = nullptr;
 
 private:
     KorvelLibrary();

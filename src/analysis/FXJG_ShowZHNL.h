@@ -1,0 +1,9 @@
+// CFXJG_ShowZHNL: one item, such as a load combination, from a grid under the host's title
+// (template 1017).
+#pragma once
+#include "analysis/ButtonListDlg.h"
+
+class CFXJG_ShowZHNL : public CButtonListDlg {
+public:
+    CFXJG_ShowZHNL() noexcept;
+};

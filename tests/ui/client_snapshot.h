@@ -1,0 +1,21 @@
+// A picture of a control's client area, drawn by the control itself into a memory bitmap
+// (WM_PRINTCLIENT), so colours are read without depending on what is on the screen.
+#pragma once
+#include <windows.h>
+
+class ClientSnapshot {
+public:
+    explicit ClientSnapshot(HWND window);
+    ~ClientSnapshot();
+    ClientSnapshot(const ClientSnapshot&) = delete;
+    ClientSnapshot& operator=(const ClientSnapshot&) = delete;
+
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+    // True when most pixels of the rectangle's inner part (2 pixels in from each edge) are `color`.
+    bool MostlyColor(RECT rect, COLORREF color) const;
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+};

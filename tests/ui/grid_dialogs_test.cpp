@@ -1,0 +1,269 @@
+// The mode-shape and combination viewing dialogs: the button list as a grid of cells under the
+// host's title.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "client_snapshot.h"
+#include "dialog_driver.h"
+#include "gbk.h"
+#include "host_call.h"
+#include "list_view.h"
+
+namespace {
+
+constexpr int kList = 1015;
+
+// The cell as the list draws it: cell 0 is the row's label, each further cell as wide as a column.
+RECT CellRect(const ListView& list, int row, int col) {
+    RECT cell = list.RowLabel(row);
+    for (int c = 1; c <= col; ++c) {
+        cell.left = cell.right;
+        cell.right = cell.left + list.ColumnWidth(c - 1);
+    }
+    return cell;
+}
+
+POINT Center(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// Which cells are drawn in the highlight colour, row by row.
+std::vector<std::vector<bool>> HighlightedCells(const ListView& list, int rows) {
+    ClientSnapshot snapshot(list.Handle());
+    std::vector<std::vector<bool>> cells;
+    for (int row = 0; row < rows; ++row) {
+        cells.emplace_back();
+        for (int col = 0; col < list.ColumnCount(); ++col)
+            cells.back().push_back(snapshot.MostlyColor(CellRect(list, row, col), GetSysColor(COLOR_HIGHLIGHT)));
+    }
+    return cells;
+}
+
+std::vector<std::vector<std::wstring>> CellTexts(const ListView& list) {
+    std::vector<std::vector<std::wstring>> texts;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        texts.emplace_back();
+        for (int col = 0; col < list.ColumnCount(); ++col) texts.back().push_back(list.CellText(row, col));
+    }
+    return texts;
+}
+
+class GridDialogTest : public testing::TestWithParam<ChoiceExport> {
+protected:
+    void SetUp() override {
+        vars.names = "M";  // a short prefix: every asked-for column fits
+        vars.count = 12;
+        vars.columns = 4;
+        vars.choice = 6;
+        vars.option = 1;
+        vars.caption = caption.c_str();
+    }
+    DialogRun Run(const std::function<void(DialogDriver&)>& script) {
+        return RunDialog([&] { CallExport(GetParam(), vars); }, script);
+    }
+    void PressAndConfirm(int row, int col) {
+        Run([&](DialogDriver& d) {
+            ListView list(d.Item(kList));
+            d.Click(list.Handle(), Center(CellRect(list, row, col)));
+            d.ClickItem(IDOK);
+            EXPECT_TRUE(d.WaitClosed());
+        });
+    }
+    std::string caption = Gbk(L"第一振型");
+    HostVars vars;
+};
+
+TEST_P(GridDialogTest, LaysOutNumberedItemsRowByRow) {
+    const DialogRun run = Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        EXPECT_EQ(d.Text(d.Dialog()), L"第一振型");
+        EXPECT_FALSE(list.HeaderVisible());
+        EXPECT_EQ(list.ExtendedStyle(), static_cast<DWORD>(LVS_EX_GRIDLINES));
+        ASSERT_EQ(list.ColumnCount(), 4);
+        for (int col = 0; col < 4; ++col) EXPECT_EQ(list.ColumnWidth(col), list.ClientWidth() / 4);
+        const std::vector<std::vector<std::wstring>> expected{{L"M1", L"M2", L"M3", L"M4"},
+                                                              {L"M5", L"M6", L"M7", L"M8"},
+                                                              {L"M9", L"M10", L"M11", L"M12"}};
+        EXPECT_EQ(CellTexts(list), expected);
+        // Choice 6: the second cell of the second row, and no other.
+        const std::vector<std::vector<bool>> chosen{
+            {false, false, false, false}, {false, true, false, false}, {false, false, false, false}};
+        EXPECT_EQ(HighlightedCells(list, 3), chosen);
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, 6);
+}
+
+TEST_P(GridDialogTest, PressedCellIsTheChoice) {
+    PressAndConfirm(2, 2);
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, 11);
+}
+
+TEST_P(GridDialogTest, EmptyCellsOfTheLastRowCannotBeChosen) {
+    vars.columns = 5;
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        ASSERT_EQ(list.ColumnCount(), 5);
+        ASSERT_EQ(list.RowCount(), 3);
+        EXPECT_EQ(CellTexts(list)[2], (std::vector<std::wstring>{L"M11", L"M12", L"", L"", L""}));
+        for (int col = 2; col < 5; ++col) d.Click(list.Handle(), Center(CellRect(list, 2, col)));
+        EXPECT_EQ(HighlightedCells(list, 3)[1][0], true);  // choice 6 is still the one drawn
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 6);
+}
+
+TEST_P(GridDialogTest, PressOnTheBorderChoosesTheLeftCell) {
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        const RECT left = CellRect(list, 2, 1);
+        d.Click(list.Handle(), POINT{left.right, Center(left).y});
+        EXPECT_EQ(HighlightedCells(list, 3)[2], (std::vector<bool>{false, true, false, false}));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 10);
+}
+
+TEST_P(GridDialogTest, ChosenCellIsDrawnWithoutTheFocus) {
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        d.Click(list.Handle(), Center(CellRect(list, 0, 3)));
+        d.Key(VK_TAB);  // the focus leaves the list
+        EXPECT_NE(d.Focus(), list.Handle());
+        EXPECT_EQ(HighlightedCells(list, 1)[0], (std::vector<bool>{false, false, false, true}));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 4);
+}
+
+TEST_P(GridDialogTest, OneColumnGivesTheListWithItsHeading) {
+    vars.names = Gbk(L"振型");
+    vars.count = 3;
+    vars.columns = 1;
+    vars.choice = 1;
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        EXPECT_TRUE(list.HeaderVisible());
+        EXPECT_EQ(list.HeaderText(0), L"振型");
+        EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"振型1", L"振型2", L"振型3"}));
+        EXPECT_TRUE(list.ExtendedStyle() & LVS_EX_FULLROWSELECT);
+        d.Click(list.Handle(), list.CellCenter(2, 0));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 3);
+}
+
+TEST_P(GridDialogTest, NullCaptionGivesAnEmptyTitle) {
+    vars.caption = nullptr;
+    Run([&](DialogDriver& d) {
+        EXPECT_EQ(d.Text(d.Dialog()), L"");
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.result, 0);
+}
+
+TEST_P(GridDialogTest, WideNamesGetFewerEqualColumns) {
+    const std::wstring wide = L"恒载与活载与风载组合";
+    vars.names = Gbk(L"组合|" + wide + L"1|" + wide + L"2|" + wide + L"3|" + wide + L"4");
+    vars.count = 5;
+    vars.columns = 6;
+    vars.choice = 1;
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        // Widths are measured in the list's DC with its default font, the heading included.
+        HDC dc = GetDC(list.Handle());
+        SIZE size{};
+        const std::wstring widest = wide + L"1";
+        GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &size);
+        ReleaseDC(list.Handle(), dc);
+        const int fits = std::max(1, list.ClientWidth() / static_cast<int>(size.cx));
+        ASSERT_LT(fits, 6);
+        EXPECT_EQ(list.ColumnCount(), fits);
+        for (int col = 0; col < fits; ++col) EXPECT_EQ(list.ColumnWidth(col), list.ClientWidth() / fits);
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+}
+
+TEST_P(GridDialogTest, NoUsableColumnCountStillGivesOneWorkingColumn) {
+    for (int columns : {0, -3}) {
+        vars.columns = columns;
+        vars.count = 4;
+        vars.choice = 1;
+        Run([&](DialogDriver& d) {
+            ListView list(d.Item(kList));
+            EXPECT_EQ(list.ColumnCount(), 1) << columns;
+            EXPECT_EQ(list.ColumnWidth(0), list.ClientWidth());
+            EXPECT_FALSE(list.HeaderVisible());  // the grid look: anything but one column asked
+            EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"M1", L"M2", L"M3", L"M4"}));
+            d.Click(list.Handle(), Center(CellRect(list, 2, 0)));
+            d.ClickItem(IDOK);
+            d.WaitClosed();
+        });
+        EXPECT_EQ(vars.result, 0);
+        EXPECT_EQ(vars.choice, 3) << columns;
+    }
+}
+
+TEST_P(GridDialogTest, ChoiceBeyondTheLastItemShowsNoCellAndComesBack) {
+    vars.choice = 40;
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        for (const auto& row : HighlightedCells(list, 3)) EXPECT_EQ(row, std::vector<bool>(4, false));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, GridDialogTest, testing::Values(ChoiceExport::ShowZX, ChoiceExport::ShowZHNL),
+                         [](const testing::TestParamInfo<ChoiceExport>& i) { return std::string(Info(i.param).name); });
+
+TEST(ModeShapeDialogTest, SpeedComesBackWithTheMode) {
+    HostVars vars;
+    vars.names = Gbk(L"振型");
+    vars.count = 12;
+    vars.columns = 4;
+    vars.choice = 1;
+    vars.option = 2;
+    RunDialog([&] { CallExport(ChoiceExport::ShowZX, vars); },
+              [&](DialogDriver& d) {
+                  EXPECT_TRUE(d.Checked(1017));
+                  d.ClickItem(1016);
+                  d.ClickItem(IDOK);
+                  d.WaitClosed();
+              });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.option, 3);
+    EXPECT_EQ(vars.choice, 1);
+}
+
+TEST(CombinationDialogTest, TwoNamesNumberAfterTheHeading) {
+    HostVars vars;
+    vars.names = Gbk(L"组合|C");
+    vars.count = 31;
+    vars.columns = 6;
+    vars.choice = 1;
+    RunDialog([&] { CallExport(ChoiceExport::ShowZHNL, vars); }, [&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        ASSERT_EQ(list.ColumnCount(), 6);
+        ASSERT_EQ(list.RowCount(), 5);
+        EXPECT_EQ(list.CellText(0, 0), L"C1");
+        EXPECT_EQ(list.CellText(4, 5), L"C30");
+        d.Click(list.Handle(), Center(CellRect(list, 4, 5)));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.choice, 30);
+}
+
+}  // namespace

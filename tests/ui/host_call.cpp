@@ -1,0 +1,43 @@
+// Calls of the button-list exports with the host's variables.
+#include "host_call.h"
+
+#include "korvel_library.h"
+
+namespace {
+template <class T>
+T* Ptr(T& value, bool null) {
+    return null ? nullptr : &value;
+}
+}  // namespace
+
+const std::vector<ChoiceExportInfo>& ChoiceExports() {
+    static const std::vector<ChoiceExportInfo> exports{
+        {ChoiceExport::ShowND, "FXJG_SHOWND_DLG", L"各种工况挠度", false, {1019, 1020, 1045}},
+        {ChoiceExport::ShowDH, "FXJG_SHOWDH_DLG", L"各种工况位移、振型", false, {1018, 1017, 1016}},
+        {ChoiceExport::ShowZX, "FXJG_SHOWZX_DLG", L"各种振型", true, {1018, 1017, 1016}},
+        {ChoiceExport::ShowZHNL, "FXJG_SHOWZHNL_DLG", L"选择查看", true, {}},
+    };
+    return exports;
+}
+
+const ChoiceExportInfo& Info(ChoiceExport which) {
+    for (const auto& info : ChoiceExports())
+        if (info.which == which) return info;
+    return ChoiceExports().front();
+}
+
+void CallExport(ChoiceExport which, HostVars& v) {
+    const KorvelLibrary& k = KorvelLibrary::Get();
+    int* result = Ptr(v.result, v.nullResult);
+    int* count = Ptr(v.count, v.nullCount);
+    int* columns = Ptr(v.columns, v.nullColumns);
+    int* choice = Ptr(v.choice, v.nullChoice);
+    int* option = Ptr(v.option, v.nullOption);
+    const char* names = v.nullNames ? nullptr : v.names.c_str();
+    switch (which) {
+    case ChoiceExport::ShowND: k.FXJG_SHOWND_DLG(result, count, choice, option, names); break;
+    case ChoiceExport::ShowDH: k.FXJG_SHOWDH_DLG(result, count, choice, option, names); break;
+    case ChoiceExport::ShowZX: k.FXJG_SHOWZX_DLG(result, count, columns, choice, option, names, v.caption); break;
+    case ChoiceExport::ShowZHNL: k.FXJG_SHOWZHNL_DLG(result, count, columns, choice, names, v.caption); break;
+    }
+}
