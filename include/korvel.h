@@ -21,7 +21,7 @@
  * - Three or more names: the count is cut to the number of names; surplus names are ignored.
  * - One or two names: a numbered list. Entry 1 (or the single name) is a prefix, and the items
  *   are the prefix followed by 1, 2, ... A single name raises the count by one. A numbered list
- *   shows at most 10000 items (KORVEL_MAX_NUMBERED_ITEMS); a larger count is cut to that.
+ *   shows at most 5000 items (KORVEL_MAX_NUMBERED_ITEMS); a larger count is cut to that.
  *
  * Bad input
  * - A null pResult: nothing can be reported, so nothing is shown and nothing is written.
@@ -48,7 +48,7 @@
 #define KORVEL_API __declspec(dllimport)
 #endif
 
-#define KORVEL_MAX_NUMBERED_ITEMS 10000
+#define KORVEL_MAX_NUMBERED_ITEMS 5000
 
 #ifdef __cplusplus
 extern "C" {

@@ -11,6 +11,10 @@
 #include "app/export_call.h"
 #include "core/host_values.h"
 
+#include "core/choice_names.h"
+
+static_assert(core::kMaxNumberedItems == KORVEL_MAX_NUMBERED_ITEMS, "korvel.h documents the cap");
+
 using core::ToHostBased;
 using core::ToZeroBased;
 

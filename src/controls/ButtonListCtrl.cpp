@@ -98,6 +98,8 @@ int CButtonListCtrl::WidestText(HDC dc) const {
 void CButtonListCtrl::InsertRows() {
     const int items = m_names.ItemCount();
     const int rows = core::RowCount(items, m_nColumns);
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), 0);
+    SendMessage(WM_SETREDRAW, FALSE);
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < m_nColumns; ++col) {
             if (!core::CellHoldsItem({row, col}, m_nColumns, items)) break;
@@ -106,6 +108,7 @@ void CButtonListCtrl::InsertRows() {
             else SetItemText(row, col, text);
         }
     }
+    SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void CButtonListCtrl::SelectionToCell() {

@@ -8,7 +8,7 @@ namespace core {
 
 // A numbered list cannot be cut to the names given, so its count is capped here: far beyond any
 // real model's load cases or modes, small enough that the list opens in about a second.
-constexpr int kMaxNumberedItems = 10000;
+constexpr int kMaxNumberedItems = 5000;
 
 class ChoiceNames {
 public:

@@ -1,0 +1,156 @@
+// Hostile input from the host: null pointers, counts out of range, broken GBK, many and long
+// names, extreme choices. Each gets a sound answer, no crash, nothing written it should not be.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "gbk.h"
+#include "host_call.h"
+#include "korvel.h"
+#include "list_view.h"
+
+namespace {
+
+constexpr int kList = 1015;
+
+class BadInputTest : public testing::TestWithParam<ChoiceExport> {
+protected:
+    void SetUp() override {
+        vars.names = Gbk(L"工况|恒载|活载|风载");
+        vars.count = 4;
+        vars.columns = 1;
+        vars.choice = 2;
+        vars.option = 2;
+    }
+    // Runs the export; the script reads the list, then OK is pressed.
+    DialogRun RunAndConfirm(const std::function<void(const ListView&)>& check = nullptr) {
+        return RunDialog([&] { CallExport(GetParam(), vars); },
+                         [&](DialogDriver& d) {
+                             if (check) check(ListView(d.Item(kList)));
+                             d.ClickItem(IDOK);
+                             EXPECT_TRUE(d.WaitClosed());
+                         });
+    }
+    HostVars vars;
+};
+
+TEST_P(BadInputTest, NullResultShowsNothingAndWritesNothing) {
+    vars.nullResult = true;
+    const DialogRun run = RunAndConfirm();
+    EXPECT_FALSE(run.appeared);
+    EXPECT_EQ(vars.result, -7);
+    EXPECT_EQ(vars.choice, 2);
+    EXPECT_EQ(vars.option, 2);
+}
+
+TEST_P(BadInputTest, NullIntArgumentGivesOneWithoutADialog) {
+    const bool grid = Info(GetParam()).grid;
+    const bool option = !Info(GetParam()).radios.empty();
+    std::vector<bool HostVars::*> nulls{&HostVars::nullCount, &HostVars::nullChoice};
+    if (grid) nulls.push_back(&HostVars::nullColumns);
+    if (option) nulls.push_back(&HostVars::nullOption);
+    for (bool HostVars::*null : nulls) {
+        HostVars v = vars;
+        v.*null = true;
+        const DialogRun run = RunDialog([&] { CallExport(GetParam(), v); }, [](DialogDriver&) {});
+        EXPECT_FALSE(run.appeared);
+        EXPECT_EQ(v.result, 1);
+        EXPECT_EQ(v.choice, 2);
+        EXPECT_EQ(v.option, 2);
+    }
+}
+
+TEST_P(BadInputTest, NullNamesAreOneEmptyName) {
+    vars.nullNames = true;
+    vars.count = 3;
+    RunAndConfirm([](const ListView& list) {
+        EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"1", L"2", L"3"}));
+    });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, 2);
+}
+
+TEST_P(BadInputTest, NegativeCountIsAnEmptyList) {
+    for (const std::string& names : {Gbk(L"工况|恒载|活载|风载"), Gbk(L"振型"), Gbk(L"组合|C")}) {
+        vars.names = names;
+        vars.count = -5;
+        const DialogRun run = RunAndConfirm([](const ListView& list) { EXPECT_EQ(list.RowCount(), 0); });
+        EXPECT_TRUE(run.appeared);
+        EXPECT_EQ(vars.result, 0);
+        EXPECT_EQ(vars.choice, 2);
+    }
+}
+
+TEST_P(BadInputTest, HugeCountIsCutToTheNames) {
+    vars.count = INT_MAX;
+    RunAndConfirm([](const ListView& list) { EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"恒载", L"活载", L"风载"})); });
+    EXPECT_EQ(vars.result, 0);
+}
+
+TEST_P(BadInputTest, HugeNumberedCountIsCapped) {
+    vars.names = "M";
+    vars.count = INT_MAX;
+    vars.choice = INT_MAX;
+    const DWORD start = GetTickCount();
+    RunAndConfirm([](const ListView& list) {
+        ASSERT_EQ(list.RowCount(), KORVEL_MAX_NUMBERED_ITEMS);
+        EXPECT_EQ(list.CellText(KORVEL_MAX_NUMBERED_ITEMS - 1, 0), L"M" + std::to_wstring(KORVEL_MAX_NUMBERED_ITEMS));
+    });
+    const DWORD elapsed = GetTickCount() - start;
+    RecordProperty("open_and_close_ms", static_cast<int>(elapsed));
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, INT_MAX);
+}
+
+TEST_P(BadInputTest, NameListEndingInALoneLeadByte) {
+    vars.names = Gbk(L"工况|恒载|活载") + "\x81";
+    vars.count = 3;
+    RunAndConfirm([](const ListView& list) {
+        ASSERT_EQ(list.RowCount(), 2);
+        EXPECT_EQ(list.CellText(0, 0), L"恒载");
+        EXPECT_EQ(list.CellText(1, 0).substr(0, 2), L"活载");
+    });
+    EXPECT_EQ(vars.result, 0);
+}
+
+TEST_P(BadInputTest, TenThousandNames) {
+    std::string names = "H";
+    for (int i = 1; i < 10000; ++i) names += "|N" + std::to_string(i);
+    vars.names = names;
+    vars.count = 10000;
+    RunAndConfirm([](const ListView& list) {
+        ASSERT_EQ(list.RowCount(), 9999);
+        EXPECT_EQ(list.CellText(9998, 0), L"N9999");
+    });
+    EXPECT_EQ(vars.result, 0);
+}
+
+TEST_P(BadInputTest, NamesLongerThan259Bytes) {
+    const std::wstring longName(400, L'载');
+    vars.names = Gbk(L"工况|" + longName + L"|短");
+    vars.count = 3;
+    RunAndConfirm([&](const ListView& list) {
+        ASSERT_EQ(list.RowCount(), 2);
+        EXPECT_EQ(list.CellText(0, 0), longName);
+    });
+    EXPECT_EQ(vars.result, 0);
+}
+
+TEST_P(BadInputTest, ExtremeChoicesComeBackUnchanged) {
+    for (int choice : {INT_MIN, INT_MAX, -1}) {
+        vars.choice = choice;
+        RunAndConfirm([](const ListView& list) { EXPECT_TRUE(list.SelectedRows().empty()); });
+        EXPECT_EQ(vars.result, 0);
+        EXPECT_EQ(vars.choice, choice);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllExports, BadInputTest,
+                         testing::Values(ChoiceExport::ShowND, ChoiceExport::ShowDH, ChoiceExport::ShowZX,
+                                         ChoiceExport::ShowZHNL),
+                         [](const testing::TestParamInfo<ChoiceExport>& i) { return std::string(Info(i.param).name); });
+
+}  // namespace

@@ -1,0 +1,87 @@
+// The dialog templates in the module: title, size, font, style and every control as laid out.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_template.h"
+#include "korvel_library.h"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kOk = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kCancel = kChild | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kFirstRadio = kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP;
+constexpr DWORD kRadio = kChild | BS_AUTORADIOBUTTON;
+constexpr DWORD kGroupBox = kChild | BS_GROUPBOX;
+constexpr DWORD kCaseList =
+    kChild | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kGridList = kCaseList | LVS_NOCOLUMNHEADER | LVS_OWNERDRAWFIXED;
+
+struct Expected {
+    int id;
+    std::wstring title;
+    RECT rect;
+    std::vector<TemplateControl> controls;
+};
+
+TemplateControl Button(int id, const wchar_t* text, DWORD style, RECT rect) { return {id, L"BUTTON", text, style, rect}; }
+TemplateControl List(DWORD style, RECT rect) { return {1015, L"SYSLISTVIEW32", L"List1", style, rect}; }
+
+const std::vector<Expected>& Templates() {
+    static const std::vector<Expected> templates{
+        {1012, L"各种工况位移、振型", {0, 0, 219, 241},
+         {Button(IDOK, L"确定", kOk, {162, 195, 50, 14}), List(kCaseList, {7, 7, 100, 227}),
+          Button(1018, L"慢速", kFirstRadio, {132, 33, 32, 10}), Button(1017, L"中速", kRadio, {132, 62, 32, 10}),
+          Button(1016, L"快速", kRadio, {132, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {162, 220, 50, 14}),
+          Button(-1, L"动画显示速度", kGroupBox, {114, 7, 98, 155})}},
+        {1013, L"各种工况挠度", {0, 0, 219, 241},
+         {Button(IDOK, L"确定", kOk, {162, 195, 50, 14}), List(kCaseList, {7, 7, 100, 227}),
+          Button(1019, L"绝对挠度", kFirstRadio, {131, 33, 48, 10}), Button(1020, L"相对挠度", kRadio, {131, 60, 48, 10}),
+          Button(IDCANCEL, L"取消", kCancel, {162, 220, 50, 14}), Button(-1, L"挠度(mm)", kGroupBox, {115, 7, 97, 155}),
+          Button(1045, L"跨度与挠度之比", kRadio, {131, 86, 72, 10})}},
+        {1016, L"各种振型", {0, 0, 319, 241},
+         {Button(IDOK, L"确定", kOk, {262, 195, 50, 14}), List(kGridList, {7, 7, 197, 227}),
+          Button(1018, L"慢速", kFirstRadio, {239, 33, 32, 10}), Button(1017, L"中速", kRadio, {239, 62, 32, 10}),
+          Button(1016, L"快速", kRadio, {239, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {262, 220, 50, 14}),
+          Button(-1, L"动画显示速度", kGroupBox, {214, 7, 98, 155})}},
+        {1017, L"选择查看", {0, 0, 319, 241},
+         {Button(IDOK, L"确定", kOk, {98, 220, 50, 14}), List(kGridList, {7, 7, 305, 205}),
+          Button(IDCANCEL, L"取消", kCancel, {181, 220, 50, 14})}},
+    };
+    return templates;
+}
+
+class TemplateTest : public testing::TestWithParam<Expected> {};
+
+TEST_P(TemplateTest, IsAsLaidOut) {
+    const Expected& e = GetParam();
+    const DialogTemplate t = LoadDialogTemplate(KorvelLibrary::Get().Module(), e.id, MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
+    ASSERT_TRUE(t.found);
+    EXPECT_EQ(t.title, e.title);
+    EXPECT_EQ(t.style, kDialogStyle);
+    EXPECT_TRUE(EqualRect(&t.rect, &e.rect));
+    EXPECT_EQ(t.pointSize, 9);
+    EXPECT_EQ(t.font, L"宋体");
+    ASSERT_EQ(t.controls.size(), e.controls.size());
+    for (std::size_t i = 0; i < e.controls.size(); ++i) {
+        const TemplateControl& got = t.controls[i];
+        const TemplateControl& want = e.controls[i];
+        SCOPED_TRACE("control " + std::to_string(i) + " id " + std::to_string(want.id));
+        EXPECT_EQ(got.id, want.id);
+        EXPECT_EQ(got.windowClass, want.windowClass);
+        EXPECT_EQ(got.text, want.text);
+        EXPECT_EQ(got.style, want.style);
+        EXPECT_TRUE(EqualRect(&got.rect, &want.rect));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, TemplateTest, testing::ValuesIn(Templates()),
+                         [](const testing::TestParamInfo<Expected>& i) { return std::to_string(i.param.id); });
+
+}  // namespace
