@@ -11,6 +11,8 @@
 
 #include "korvel_library.h"
 
+extern "C" int KorvelHeaderDeclaresEveryExportInC(void);
+
 namespace {
 
 const BYTE* Base() { return reinterpret_cast<const BYTE*>(KorvelLibrary::Get().Module()); }
@@ -42,6 +44,10 @@ TEST(LibraryTest, ExportsItsWorkingDialogsByNameAndOrdinalOnly) {
         ASSERT_NE(byName, nullptr) << name;
         EXPECT_EQ(GetProcAddress(module, MAKEINTRESOURCEA(ordinal)), byName) << name;
     }
+}
+
+TEST(LibraryTest, HeaderDeclaresTheExportsForCAndTheImportLibraryLinks) {
+    EXPECT_EQ(KorvelHeaderDeclaresEveryExportInC(), 1);
 }
 
 TEST(LibraryTest, ImportsSystemDllsOnly) {
