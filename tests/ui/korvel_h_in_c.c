@@ -1,14 +1,12 @@
-/* korvel.h must serve C hosts too: this file is compiled as C and links against the exports. */
+/* korvel.h must serve C hosts too: this file is compiled as C and calls every export. A null
+   result pointer means nothing can be reported, so each call returns at once without a dialog. */
 #include "korvel.h"
 
-typedef void(KORVEL_CALL* CaseOptionFn)(int*, int*, int*, int*, const char*);
-typedef void(KORVEL_CALL* GridFn)(int*, int*, int*, int*, const char*, const char*);
-typedef void(KORVEL_CALL* GridSpeedFn)(int*, int*, int*, int*, int*, const char*, const char*);
-
 int KorvelHeaderDeclaresEveryExportInC(void) {
-    CaseOptionFn dh = FXJG_SHOWDH_DLG;
-    CaseOptionFn nd = FXJG_SHOWND_DLG;
-    GridFn zhnl = FXJG_SHOWZHNL_DLG;
-    GridSpeedFn zx = FXJG_SHOWZX_DLG;
-    return dh != 0 && nd != 0 && zhnl != 0 && zx != 0 && KORVEL_MAX_NUMBERED_ITEMS > 0;
+    int count = 3, columns = 2, choice = 1, option = 1;
+    FXJG_SHOWDH_DLG(0, &count, &choice, &option, "a|b|c");
+    FXJG_SHOWND_DLG(0, &count, &choice, &option, "a|b|c");
+    FXJG_SHOWZHNL_DLG(0, &count, &columns, &choice, "a|b|c", "title");
+    FXJG_SHOWZX_DLG(0, &count, &columns, &choice, &option, "a|b|c", "title");
+    return count == 3 && columns == 2 && choice == 1 && option == 1 && KORVEL_MAX_NUMBERED_ITEMS > 0;
 }

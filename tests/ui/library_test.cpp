@@ -46,7 +46,7 @@ TEST(LibraryTest, ExportsItsWorkingDialogsByNameAndOrdinalOnly) {
     }
 }
 
-TEST(LibraryTest, HeaderDeclaresTheExportsForCAndTheImportLibraryLinks) {
+TEST(LibraryTest, CHostCallsEveryExportWithoutAResultPointer) {
     EXPECT_EQ(KorvelHeaderDeclaresEveryExportInC(), 1);
 }
 
