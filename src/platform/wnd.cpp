@@ -32,10 +32,8 @@ void CWnd::ModifyStyle(DWORD remove, DWORD add) {
     const DWORD style = GetStyle();
     const DWORD changed = (style & ~remove) | add;
     if (changed == style) return;
+    // The control learns of the change from WM_STYLECHANGED; nothing is moved or resized.
     SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
-    // A style change takes effect in the frame only after SWP_FRAMECHANGED (SetWindowLong remarks).
-    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 RECT CWnd::GetClientRect() const {
