@@ -1,13 +1,12 @@
 // Resource ids of the library: dialog templates, their controls, bitmaps.
 #pragma once
 
-// Dialog templates
+// Analysis-result dialogs: templates and controls
 #define IDD_FXJG_SHOWDH 1012
 #define IDD_FXJG_SHOWND 1013
 #define IDD_FXJG_SHOWZX 1016
 #define IDD_FXJG_SHOWZHNL 1017
 
-// Controls
 #define IDC_LIST_BUTTONS 1015
 #define IDC_SPEED_FAST 1016
 #define IDC_SPEED_MEDIUM 1017
@@ -15,6 +14,10 @@
 #define IDC_DEFL_ABSOLUTE 1019
 #define IDC_DEFL_RELATIVE 1020
 #define IDC_DEFL_SPAN_RATIO 1045
+
+// Design-result dialogs: templates, controls, bitmaps
+
+// Colour dialogs: templates, controls, bitmaps, strings
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -11,6 +11,11 @@ public:
     static KorvelLibrary& Get();  // loaded once for the whole run
     HMODULE Module() const noexcept { return m_module; }
     FARPROC Export(const char* name) const { return GetProcAddress(m_module, name); }
+    // An export as its real function type (through void*: FARPROC is an unrelated function type).
+    template <class Function>
+    Function ExportAs(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(Export(name)));
+    }
 
     CaseOptionExport FXJG_SHOWDH_DLG = nullptr;
     CaseOptionExport FXJG_SHOWND_DLG = nullptr;

@@ -1,4 +1,4 @@
-// The exported functions: check the host's pointers, hand its values to the dialog (1-based to
+// The analysis-result exports: check the host's pointers, hand its values to the dialog (1-based to
 // 0-based), run it, and on OK write the choices back (0-based to 1-based).
 #include "korvel.h"
 
