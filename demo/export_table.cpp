@@ -1,0 +1,35 @@
+// One entry per export of korvel.h: arguments, sample data a post-processor would pass, the call.
+#include "export_table.h"
+
+#include "korvel.h"
+
+namespace demo {
+
+const std::vector<ExportEntry>& Exports() {
+    static const std::vector<ExportEntry> table{
+        {"FXJG_SHOWDH_DLG", L"各种工况位移、振型",
+         {Int("pCount", L"5"), Int("pChoice", L"2"), Int("pSpeed", L"2"),
+          Names("lpszNames", L"工况|恒载|活载|风载|地震")},
+         [](HostCall& h) { FXJG_SHOWDH_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Text(3)); }},
+
+        {"FXJG_SHOWND_DLG", L"各种工况挠度",
+         {Int("pCount", L"6"), Int("pChoice", L"1"), Int("pDeflType", L"1"),
+          Names("lpszNames", L"工况|恒载|活载|X向风载|Y向风载|恒载+活载")},
+         [](HostCall& h) { FXJG_SHOWND_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Text(3)); }},
+
+        {"FXJG_SHOWZHNL_DLG", L"选择查看",
+         {Int("pCount", L"31"), Int("pColumns", L"6"), Int("pChoice", L"3"), Names("lpszNames", L"荷载组合|组合"),
+          Caption("lpszCaption", L"选择查看的荷载组合")},
+         [](HostCall& h) { FXJG_SHOWZHNL_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Text(3), h.Text(4)); }},
+
+        {"FXJG_SHOWZX_DLG", L"各种振型",
+         {Int("pCount", L"12"), Int("pColumns", L"4"), Int("pChoice", L"6"), Int("pSpeed", L"2"),
+          Names("lpszNames", L"振型"), Caption("lpszCaption", L"各阶振型动画")},
+         [](HostCall& h) {
+             FXJG_SHOWZX_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Int(3), h.Text(4), h.Text(5));
+         }},
+    };
+    return table;
+}
+
+}  // namespace demo

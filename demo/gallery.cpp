@@ -1,0 +1,105 @@
+// One gallery step per export: call under a catcher, write the picture, report the variables.
+#include "gallery.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "dialog_catcher.h"
+#include "export_table.h"
+#include "gbk_text.h"
+#include "png_writer.h"
+#include "report.h"
+#include "watchdog.h"
+#include "win_handles.h"
+
+namespace demo {
+namespace {
+
+constexpr unsigned kStepTimeoutMs = 30000;  // one export, from the call to the written picture
+constexpr unsigned kTimedOutExitCode = 3;
+
+bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    UniqueKernelHandle owner(file);
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Lets the host window repaint between two dialogs.
+void HandlePendingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Calls one export and reports it; true when its dialog was photographed and closed with OK.
+bool ShowOne(HWND host, const ExportEntry& entry, const std::wstring& folder, Report& report) {
+    std::size_t badArg = 0;
+    std::optional<HostCall> call = HostCall::Parse(entry.args, SampleTexts(entry.args), &badArg);
+    if (!call) {
+        report.Line(std::string(entry.name) + ": the sample of " + entry.args[badArg].name + " is no valid value");
+        return false;
+    }
+    // The dialog is owned by the active window, as when a user calls it from the host's menu.
+    SetForegroundWindow(host);
+    SetActiveWindow(host);
+
+    RgbImage picture;
+    std::string problem;
+    bool closedByOk = false;
+    {
+        DialogCatcher catcher;
+        entry.call(*call);
+        picture = catcher.Picture();
+        problem = catcher.Problem();
+        closedByOk = catcher.ClosedByOk();
+    }
+    const std::string file = std::string(entry.name) + ".png";
+    bool ok = closedByOk && problem.empty() && call->ResultCode() == 0;
+    if (!ok && problem.empty())
+        problem = "OK was pressed but the export stored result " + std::to_string(call->ResultCode());
+    if (picture.width > 0) {
+        const std::vector<std::uint8_t> png = EncodePng(picture.width, picture.height, picture.rgb);
+        if (png.empty() || !WriteBytes(folder + L"\\" + FromUtf8(file), png)) {
+            ok = false;
+            if (problem.empty()) problem = "the picture could not be written";
+        }
+    }
+    std::string line = std::string(entry.name) + ": " + call->Describe();
+    if (picture.width > 0)
+        line += "  (" + file + " " + std::to_string(picture.width) + "x" + std::to_string(picture.height) + ")";
+    if (!problem.empty()) line += "  FAILED: " + problem;
+    report.Line(line);
+    return ok;
+}
+
+}  // namespace
+
+int RunGallery(HWND host, const std::wstring& folder) {
+    CreateDirectoryW(folder.c_str(), nullptr);  // it may exist already; the report's file tells
+    Report report(folder + L"\\gallery.txt");
+    if (!report.FileOpen()) {
+        report.Line("gallery: FAILED: the folder cannot be written");
+        return 1;
+    }
+    Watchdog watchdog([&report](const std::string& what) { report.Line(what + ": FAILED: timed out"); },
+                      kTimedOutExitCode);
+
+    const std::vector<ExportEntry>& exports = Exports();
+    int failures = 0;
+    for (const ExportEntry& entry : exports) {
+        HandlePendingMessages();
+        watchdog.Arm(entry.name, kStepTimeoutMs);
+        if (!ShowOne(host, entry, folder, report)) ++failures;
+        watchdog.Disarm();
+    }
+    report.Line("gallery: " + std::to_string(exports.size() - static_cast<std::size_t>(failures)) + " of " +
+                std::to_string(exports.size()) + " dialogs captured and closed");
+    return failures;
+}
+
+}  // namespace demo
