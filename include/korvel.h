@@ -113,6 +113,26 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pC
 KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, int* pSpeed,
                                             const char* lpszNames, const char* lpszCaption);
 
+/*
+ * SJJG_SHOWZF_DLG (ordinal 10): "设计结果－构件字符显示开关" - which design-result texts are
+ * written on the members, as a tree of groups and their items with a check mark on each.
+ *   pResult    out     0 OK, 1 otherwise.
+ *   pCount     in      entries of the switch array.
+ *   pSwitches  in/out  one int per tree item, in the order of the names in lpszGroups (each
+ *                      group's own entry first, then its members'); nonzero is on. On OK one
+ *                      entry per item shown is written, 0 or 1 where the user pressed, as it came
+ *                      elsewhere; later entries are left alone.
+ *   lpszGroups in      the group string: one brace-enclosed name list per group, the first name
+ *                      the group's, e.g. "{梁|配筋|剪力}{柱|配筋}". Text between groups is ignored,
+ *                      braces do not nest, a last group without its "}" is dropped.
+ * A group's mark follows its members: checked when all are on (1), partial when some are.
+ * Bad input: items beyond pCount entries are not shown, so nothing past the array is read or
+ * written. A null group string is an empty tree; a count of 0 or less shows an empty tree and
+ * writes nothing; a null pCount, or a null pSwitches with a positive count, gives *pResult = 1
+ * without a dialog.
+ */
+KORVEL_API void KORVEL_CALL SJJG_SHOWZF_DLG(int* pResult, int* pCount, int* pSwitches, const char* lpszGroups);
+
 #ifdef __cplusplus
 }
 #endif

@@ -16,6 +16,9 @@
 #define IDC_DEFL_SPAN_RATIO 1045
 
 // Design-result dialogs: templates, controls, bitmaps
+#define IDB_CHECK_IMAGES 1009
+#define IDD_SJJG_SHOWZF 1011
+#define IDC_SWITCH_TREE 1014
 
 // Colour dialogs: templates, controls, bitmaps, strings
 

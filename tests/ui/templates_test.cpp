@@ -53,6 +53,12 @@ const std::vector<Expected>& Templates() {
         {1017, L"选择查看", {0, 0, 319, 241},
          {Button(IDOK, L"确定", kOk, {98, 220, 50, 14}), List(kGridList, {7, 7, 305, 205}),
           Button(IDCANCEL, L"取消", kCancel, {181, 220, 50, 14})}},
+        {1011, L"设计结果－构件字符显示开关", {0, 0, 176, 313},
+         {Button(IDOK, L"确定", kOk, {52, 292, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {119, 292, 50, 14}),
+          {1014, L"SYSTREEVIEW32", L"",
+           kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP | TVS_NOTOOLTIPS |
+               TVS_FULLROWSELECT | WS_BORDER | WS_TABSTOP,
+           {7, 7, 162, 273}}}},
     };
     return templates;
 }

@@ -1,0 +1,89 @@
+// The check tree: laying out groups and members, drawing marks as state images, and presses on
+// the marks (presses anywhere else change no check).
+#include "controls/CheckTree.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "core/group_string.h"
+#include "core/names.h"
+#include "platform/gbk_text.h"
+#include "res/resource.h"
+
+namespace {
+constexpr int kStateImageWidth = 13;
+constexpr COLORREF kMaskColor = RGB(255, 255, 255);
+}  // namespace
+
+void CCheckTree::SetSwitches(int count, const int* states, const char* groups) {
+    const std::size_t entries = (count > 0 && states) ? static_cast<std::size_t>(count) : 0;
+    std::vector<int> switches(states, states + entries);
+    m_groups.clear();
+    std::vector<int> groupSizes;
+    for (const std::string& group : core::ParseGroups(core::HostString(groups))) {
+        m_groups.push_back(platform::FromGbk(core::SplitNames(group)));
+        groupSizes.push_back(static_cast<int>(m_groups.back().size()));
+    }
+    m_nGroupCount = static_cast<int>(m_groups.size());
+    m_model = core::CheckTreeModel(std::move(switches), groupSizes);
+    m_nItemCount = static_cast<int>(entries);
+}
+
+void CCheckTree::InitTree() {
+    DeleteAllItems();
+    m_stateImages.Create(IDB_CHECK_IMAGES, kStateImageWidth, 1, kMaskColor);
+    SetImageList(m_stateImages.GetSafeHandle(), TVSIL_STATE);
+    SetItemHeight(GetItemHeight() + 1);
+
+    m_pItems.clear();
+    for (int k = 0; k < m_model.ItemCount(); ++k) {
+        const core::CheckTreeModel::Item& item = m_model.At(k);
+        const std::wstring& text = m_groups[static_cast<std::size_t>(item.group)][static_cast<std::size_t>(item.name)];
+        HTREEITEM parent = item.parent < 0 ? TVI_ROOT : m_pItems[static_cast<std::size_t>(item.parent)];
+        m_pItems.push_back(InsertItem(text, parent, TVI_LAST));
+        SetItemCheckState(m_pItems.back(), item.state);
+    }
+    m_nItemCount = m_model.ItemCount();
+    for (int k = 0; k < m_nItemCount; ++k)
+        if (m_model.At(k).parent < 0) Expand(m_pItems[static_cast<std::size_t>(k)], TVE_EXPAND);
+}
+
+void CCheckTree::GetSwitches(int* out) const {
+    const auto& switches = m_model.Switches();
+    const auto items = std::min(static_cast<std::size_t>(std::max(m_nItemCount, 0)), switches.size());
+    std::copy(switches.begin(), switches.begin() + static_cast<std::ptrdiff_t>(items), out);
+}
+
+LRESULT CCheckTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN) OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return DefaultProc(message, wParam, lParam);
+}
+
+void CCheckTree::OnLButtonDown(POINT point) {
+    UINT flags = 0;
+    HTREEITEM item = HitTest(point, &flags);
+    if (item && (flags & TVHT_ONITEMSTATEICON)) ToggleItem(item);
+}
+
+BOOL CCheckTree::ToggleItem(HTREEITEM item) {
+    if (!item) return FALSE;
+    for (int changed : m_model.Toggle(FindItemIndex(&item)))
+        SetItemCheckState(m_pItems[static_cast<std::size_t>(changed)], m_model.At(changed).state);
+    return TRUE;
+}
+
+int CCheckTree::FindItemIndex(const HTREEITEM* item) const {
+    const auto found = std::find(m_pItems.begin(), m_pItems.end(), *item);
+    return found == m_pItems.end() ? -1 : static_cast<int>(found - m_pItems.begin());
+}
+
+BOOL CCheckTree::IsItemChecked(HTREEITEM item) const {
+    return core::IsItemChecked(static_cast<int>(GetItemState(item, TVIS_STATEIMAGEMASK) >> 12)) ? TRUE : FALSE;
+}
+
+BOOL CCheckTree::SetItemCheckState(HTREEITEM item, int state) const {
+    if (!item) return FALSE;
+    SetItemState(item, INDEXTOSTATEIMAGEMASK(static_cast<UINT>(state)), TVIS_STATEIMAGEMASK);
+    return TRUE;
+}

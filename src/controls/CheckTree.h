@@ -1,0 +1,44 @@
+// CCheckTree: a two-level tree of switches (groups and their members) with a three-state mark on
+// every item, drawn as state images. Keeps its own copy of the host's switch array, edits it as
+// the user presses marks, and hands it back after the dialog closed with OK.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "core/check_tree_model.h"
+#include "platform/image_list.h"
+#include "platform/tree_ctrl.h"
+
+class CCheckTree : public platform::CTreeCtrl {
+public:
+    // count switch entries (read from `states`, which must hold that many when count > 0) and
+    // the GBK group string. Items are shown only while there are entries for them.
+    void SetSwitches(int count, const int* states, const char* groups);
+    // Builds the items; once, after the control is subclassed.
+    void InitTree();
+    // Writes one entry per item shown (m_nItemCount); later entries of `out` are left alone.
+    void GetSwitches(int* out) const;
+
+    BOOL ToggleItem(HTREEITEM item);
+    int FindItemIndex(const HTREEITEM* item) const;
+    BOOL IsItemChecked(HTREEITEM item) const;
+    BOOL SetItemCheckState(HTREEITEM item, int state) const;
+    static int StateFromSwitch(int value) noexcept { return core::StateFromSwitch(value); }
+
+    int m_nGroupCount = 0;
+    int m_nItemCount = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnLButtonDown(POINT point);
+
+    core::CheckTreeModel m_model;
+    std::vector<std::vector<std::wstring>> m_groups;  // each group's names; the first is the group item
+    std::vector<HTREEITEM> m_pItems;                  // item k's handle
+    platform::CImageList m_stateImages;
+};

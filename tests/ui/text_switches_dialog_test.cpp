@@ -1,0 +1,287 @@
+// The design-result text switches dialog: a check tree of the host's groups and items, whose
+// marks the user presses and whose switches come back on OK.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "gbk.h"
+#include "korvel_library.h"
+#include "tree_view.h"
+
+namespace {
+
+using SwitchesExport = void(__cdecl*)(int*, int*, int*, const char*);
+constexpr int kTree = 1014;
+constexpr int U = 1, P = 2, C = 3;
+
+struct TreeHost {
+    int result = -7;
+    int count = 0;
+    std::vector<int> switches;  // may be longer than count: the entries past it must stay
+    std::string groups;
+    bool nullCount = false, nullSwitches = false, nullGroups = false, nullResult = false;
+
+    void Call() {
+        auto call = KorvelLibrary::Get().ExportAs<SwitchesExport>("SJJG_SHOWZF_DLG");
+        call(nullResult ? nullptr : &result, nullCount ? nullptr : &count,
+             nullSwitches ? nullptr : switches.data(), nullGroups ? nullptr : groups.c_str());
+    }
+};
+
+// What a press lands on.
+enum class Part { Mark, Text, Button, Beside };
+
+UINT HitPart(Part part) {
+    switch (part) {
+    case Part::Mark: return TVHT_ONITEMSTATEICON;
+    case Part::Text: return TVHT_ONITEMLABEL;
+    case Part::Button: return TVHT_ONITEMBUTTON;
+    case Part::Beside: return TVHT_ONITEMRIGHT;
+    }
+    return 0;
+}
+
+struct Press {
+    int item;
+    Part part;
+};
+
+DialogRun RunTree(TreeHost& host, const std::function<void(DialogDriver&, const TreeView&)>& script,
+                  UINT closeWith = IDOK) {
+    return RunDialog([&] { host.Call(); },
+                     [&](DialogDriver& d) {
+                         TreeView tree(d.Item(kTree));
+                         script(d, tree);
+                         d.ClickItem(static_cast<int>(closeWith));
+                         EXPECT_TRUE(d.WaitClosed());
+                     });
+}
+
+void PressAll(DialogDriver& d, const TreeView& tree, const std::vector<Press>& presses) {
+    for (const Press& press : presses) {
+        const POINT at = tree.PointOn(tree.Items().at(static_cast<std::size_t>(press.item)), HitPart(press.part));
+        ASSERT_GE(at.x, 0) << "no point on item " << press.item;
+        d.Click(tree.Handle(), at);
+    }
+}
+
+TreeHost TwoGroups() {
+    TreeHost host;
+    host.groups = Gbk(L"{梁|配筋|剪力}\t\t {柱|轴压比}");
+    host.count = 5;
+    host.switches = {1, 1, 0, 0, 1};
+    return host;
+}
+
+TEST(TextSwitchesDialogTest, ShowsGroupsMembersAndMarks) {
+    TreeHost host = TwoGroups();
+    const DialogRun run = RunTree(host, [](DialogDriver& d, const TreeView& tree) {
+        EXPECT_EQ(d.Text(d.Dialog()), L"设计结果－构件字符显示开关");
+        EXPECT_EQ(d.Focus(), d.Item(IDOK));
+        EXPECT_EQ(tree.Texts(), (std::vector<std::wstring>{L"梁", L"配筋", L"剪力", L"柱", L"轴压比"}));
+        EXPECT_EQ(tree.StateImages(), (std::vector<int>{P, C, U, C, C}));
+        const auto items = tree.Items();
+        EXPECT_EQ(tree.Parent(items[1]), items[0]);
+        EXPECT_EQ(tree.Parent(items[4]), items[3]);
+        EXPECT_TRUE(tree.Expanded(items[0]));
+        EXPECT_TRUE(tree.Expanded(items[3]));
+    });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, 1}));  // untouched entries come back as they went
+}
+
+struct PressCase {
+    const char* label;
+    std::vector<Press> presses;
+    std::vector<int> marks;
+    std::vector<int> switches;  // after OK
+};
+
+class TextSwitchesPressTest : public testing::TestWithParam<PressCase> {};
+
+TEST_P(TextSwitchesPressTest, MarksAndSwitches) {
+    const PressCase& c = GetParam();
+    TreeHost host = TwoGroups();
+    RunTree(host, [&](DialogDriver& d, const TreeView& tree) {
+        PressAll(d, tree, c.presses);
+        EXPECT_EQ(tree.StateImages(), c.marks);
+    });
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.switches, c.switches);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextSwitchesPressTest,
+    testing::Values(
+        PressCase{"partial_group_mark_clears_group_and_members", {{0, Part::Mark}}, {U, U, U, C, C}, {0, 0, 0, 0, 1}},
+        PressCase{"group_mark_twice_checks_all", {{0, Part::Mark}, {0, Part::Mark}}, {C, C, C, C, C}, {1, 1, 1, 0, 1}},
+        PressCase{"last_unchecked_member_checks_group", {{2, Part::Mark}}, {C, C, C, C, C}, {1, 1, 1, 0, 1}},
+        PressCase{"only_checked_member_cleared_clears_group", {{1, Part::Mark}}, {U, U, U, C, C}, {0, 0, 0, 0, 1}},
+        PressCase{"one_member_of_two_makes_partial", {{0, Part::Mark}, {2, Part::Mark}}, {P, U, C, C, C}, {1, 0, 1, 0, 1}},
+        PressCase{"only_member_cleared_clears_group", {{4, Part::Mark}}, {P, C, U, U, U}, {1, 1, 0, 0, 0}},
+        PressCase{"text_changes_no_mark", {{1, Part::Text}, {3, Part::Text}}, {P, C, U, C, C}, {1, 1, 0, 0, 1}},
+        PressCase{"beside_the_item_changes_no_mark", {{2, Part::Beside}}, {P, C, U, C, C}, {1, 1, 0, 0, 1}},
+        PressCase{"expand_button_changes_no_mark", {{3, Part::Button}, {3, Part::Button}}, {P, C, U, C, C},
+                  {1, 1, 0, 0, 1}}),
+    [](const testing::TestParamInfo<PressCase>& info) { return std::string(info.param.label); });
+
+class TextSwitchesCloseTest : public testing::TestWithParam<int> {};
+
+TEST_P(TextSwitchesCloseTest, LeavesTheArrayAsItWasDespitePresses) {
+    TreeHost host = TwoGroups();
+    RunDialog([&] { host.Call(); },
+              [&](DialogDriver& d) {
+                  TreeView tree(d.Item(kTree));
+                  PressAll(d, tree, {{0, Part::Mark}, {4, Part::Mark}});
+                  switch (GetParam()) {
+                  case 0: d.ClickItem(IDCANCEL); break;
+                  case 1: d.Key(VK_ESCAPE); break;
+                  default: d.CloseBox(); break;
+                  }
+                  EXPECT_TRUE(d.WaitClosed());
+              });
+    EXPECT_EQ(host.result, 1);
+    EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, 1}));
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelEscapeCloseBox, TextSwitchesCloseTest, testing::Values(0, 1, 2));
+
+TEST(TextSwitchesDialogTest, GroupOfCheckedMembersKeepsItsOwnZero) {
+    TreeHost host;
+    host.groups = Gbk(L"{墙|配筋|轴压比}{板}");
+    host.count = 4;
+    host.switches = {0, 1, 1, 0};
+    RunTree(host, [](DialogDriver&, const TreeView& tree) {
+        EXPECT_EQ(tree.StateImages(), (std::vector<int>{C, C, C, C}));  // a group of one name is checked
+    });
+    EXPECT_EQ(host.switches, (std::vector<int>{0, 1, 1, 0}));
+}
+
+TEST(TextSwitchesDialogTest, CountBeyondTheItemsWritesOneEntryPerItem) {
+    TreeHost host = TwoGroups();
+    host.count = 8;
+    host.switches = {1, 1, 0, 0, 1, 7, 7, 7};
+    RunTree(host, [](DialogDriver& d, const TreeView& tree) {
+        EXPECT_EQ(tree.Items().size(), 5u);
+        PressAll(d, tree, {{0, Part::Mark}});
+    });
+    EXPECT_EQ(host.switches, (std::vector<int>{0, 0, 0, 0, 1, 7, 7, 7}));
+}
+
+TEST(TextSwitchesDialogTest, ItemsWithoutAnEntryAreNotShownAndNothingPastTheCountIsTouched) {
+    TreeHost host = TwoGroups();
+    host.count = 4;
+    host.switches = {1, 1, 0, 0, -5};  // the fifth entry lies beyond the host's count
+    RunTree(host, [](DialogDriver& d, const TreeView& tree) {
+        EXPECT_EQ(tree.Texts(), (std::vector<std::wstring>{L"梁", L"配筋", L"剪力", L"柱"}));
+        EXPECT_EQ(tree.StateImages(), (std::vector<int>{P, C, U, C}));
+        PressAll(d, tree, {{3, Part::Mark}});
+    });
+    EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, -5}));
+}
+
+TEST(TextSwitchesDialogTest, EmptyOrNullGroupStringGivesAnEmptyTree) {
+    for (bool nullGroups : {false, true}) {
+        TreeHost host;
+        host.groups = "";
+        host.nullGroups = nullGroups;
+        host.count = 3;
+        host.switches = {4, 5, 6};
+        const DialogRun run = RunTree(host, [](DialogDriver&, const TreeView& tree) { EXPECT_TRUE(tree.Items().empty()); });
+        EXPECT_TRUE(run.appeared);
+        EXPECT_EQ(host.result, 0);
+        EXPECT_EQ(host.switches, (std::vector<int>{4, 5, 6}));
+    }
+}
+
+TEST(TextSwitchesDialogTest, NegativeCountShowsAnEmptyTreeAndWritesNothing) {
+    TreeHost host = TwoGroups();
+    host.count = -3;
+    const DialogRun run = RunTree(host, [](DialogDriver&, const TreeView& tree) { EXPECT_TRUE(tree.Items().empty()); });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, 1}));
+}
+
+TEST(TextSwitchesDialogTest, NullPointersAreAbsorbed) {
+    struct Case {
+        bool TreeHost::*null;
+        int count;
+        bool dialog;
+        int result;
+    };
+    const std::vector<Case> cases{
+        {&TreeHost::nullResult, 5, false, -7},  // nothing can be reported: nothing is shown
+        {&TreeHost::nullCount, 5, false, 1},
+        {&TreeHost::nullSwitches, 5, false, 1},
+        {&TreeHost::nullSwitches, 0, true, 0},  // no entries to read or write
+    };
+    for (const Case& c : cases) {
+        TreeHost host = TwoGroups();
+        host.count = c.count;
+        host.*c.null = true;
+        const DialogRun run = RunTree(host, [](DialogDriver&, const TreeView& tree) { EXPECT_TRUE(tree.Items().empty()); });
+        EXPECT_EQ(run.appeared, c.dialog);
+        EXPECT_EQ(host.result, c.result);
+        EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, 1}));
+    }
+}
+
+TEST(TextSwitchesDialogTest, GbkBracesInsideNamesDoNotSplitGroups) {
+    // "\x81\x7D" is one double-byte character whose second byte is the code of "}".
+    TreeHost host;
+    host.groups = "{G\x81\x7D|a}{H}";
+    host.count = 3;
+    host.switches = {0, 0, 1};
+    RunTree(host, [](DialogDriver&, const TreeView& tree) {
+        ASSERT_EQ(tree.Items().size(), 3u);
+        EXPECT_EQ(tree.Text(tree.Items()[1]), L"a");
+        EXPECT_EQ(tree.Text(tree.Items()[2]), L"H");
+    });
+    EXPECT_EQ(host.result, 0);
+}
+
+// The marks as drawn: bitmap 1009, four 13 x 13 images on a 16-colour bitmap, white transparent.
+TEST(CheckImagesTest, BitmapIsAsDrawn) {
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(1009), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib{};
+    ASSERT_EQ(GetObjectW(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, 52);
+    EXPECT_EQ(dib.dsBm.bmHeight, 13);
+    EXPECT_EQ(dib.dsBmih.biBitCount, 4);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const COLORREF silver = RGB(192, 192, 192), white = RGB(255, 255, 255), grey = RGB(128, 128, 128),
+                   black = RGB(0, 0, 0);
+    const std::vector<std::vector<int>> tick{{}, {7}, {6, 7}, {1, 5, 6, 7}, {1, 2, 4, 5, 6}, {1, 2, 3, 4, 5}, {2, 3, 4}, {3}, {}};
+    for (int image = 0; image < 4; ++image) {
+        for (int y = 0; y < 13; ++y) {
+            for (int x = 0; x < 13; ++x) {
+                COLORREF want;
+                const int ix = x - 2, iy = y - 2;
+                const bool inside = ix >= 0 && ix < 9 && iy >= 0 && iy < 9;
+                const bool onTick = inside && std::find(tick[static_cast<std::size_t>(iy)].begin(),
+                                                        tick[static_cast<std::size_t>(iy)].end(), ix) !=
+                                                  tick[static_cast<std::size_t>(iy)].end();
+                if (image == 0) want = (x + y) % 2 == 0 ? silver : white;
+                else if (!inside) want = grey;
+                else if (onTick && image == 2) want = grey;
+                else if (onTick && image == 3) want = black;
+                else want = white;
+                EXPECT_EQ(GetPixel(dc, image * 13 + x, y), want) << "image " << image << " x " << x << " y " << y;
+            }
+        }
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+}  // namespace
