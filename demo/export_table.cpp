@@ -28,6 +28,11 @@ const std::vector<ExportEntry>& Exports() {
          [](HostCall& h) {
              FXJG_SHOWZX_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Int(3), h.Text(4), h.Text(5));
          }},
+
+        {"SJJG_SHOWZF_DLG", L"设计结果－构件字符显示开关",
+         {Int("pCount", L"11"), IntArray("pSwitches", L"1 1 0 1 0 1 1 0 0 1 1", 11, 0),
+          Names("lpszGroups", L"{梁|纵筋|箍筋|剪扭}\t{柱|纵筋|轴压比}\t{墙|边缘构件|水平筋}\t{板}")},
+         [](HostCall& h) { SJJG_SHOWZF_DLG(h.Result(), h.Int(0), h.Ints(1), h.Text(2)); }},
     };
     return table;
 }
