@@ -28,14 +28,14 @@ constexpr int kRowsShown = 8;  // the argument area is as high as this many rows
 // system finds a font that has the sample names.
 UniqueFont CreateHostFont(int& lineHeight) {
     WindowDc screen(nullptr);
-    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     UniqueFont font(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                 L"宋体"));
-    if (screen.Get() && font) {
-        SelectGuard select(screen.Get(), font.Get());
+    if (screen.get() && font) {
+        SelectGuard select(screen.get(), font.get());
         TEXTMETRICW metrics{};
-        if (GetTextMetricsW(screen.Get(), &metrics)) lineHeight = metrics.tmHeight;
+        if (GetTextMetricsW(screen.get(), &metrics)) lineHeight = metrics.tmHeight;
     }
     return font;
 }
@@ -128,7 +128,7 @@ LRESULT DemoWindow::Proc(UINT message, WPARAM wParam, LPARAM lParam) {
 HWND DemoWindow::AddControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle) {
     HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
     return control;
 }
 
@@ -199,12 +199,12 @@ void DemoWindow::ShowExport(std::size_t index) {
 
 void DemoWindow::KeepTypedValues() {
     std::vector<std::wstring>& texts = m_texts[m_current];
-    for (std::size_t i = 0; i < m_values.size() && i < texts.size(); ++i) texts[i] = WindowText(m_values[i].Get());
+    for (std::size_t i = 0; i < m_values.size() && i < texts.size(); ++i) texts[i] = WindowText(m_values[i].get());
 }
 
 void DemoWindow::FillValues(const std::vector<std::wstring>& texts) {
     for (std::size_t i = 0; i < m_values.size() && i < texts.size(); ++i)
-        SetWindowTextW(m_values[i].Get(), texts[i].c_str());
+        SetWindowTextW(m_values[i].get(), texts[i].c_str());
 }
 
 void DemoWindow::RestoreSamples() {
@@ -222,8 +222,8 @@ void DemoWindow::CallExport() {
         const std::wstring message = FromUtf8(entry.args[badArg].name) +
                                      (array ? L" takes numbers separated by spaces." : L" takes a whole number.");
         MessageBoxW(m_hwnd, message.c_str(), L"Korvel demo", MB_OK | MB_ICONWARNING);
-        SetFocus(m_values[badArg].Get());
-        SendMessageW(m_values[badArg].Get(), EM_SETSEL, 0, -1);
+        SetFocus(m_values[badArg].get());
+        SendMessageW(m_values[badArg].get(), EM_SETSEL, 0, -1);
         return;
     }
     const std::string before = call->DescribeVariables();
@@ -260,8 +260,8 @@ void DemoWindow::Layout() {
     MoveWindow(m_title, right, kMargin, rightWidth, m_lineHeight + 4, TRUE);
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const int y = rowsTop + static_cast<int>(i) * rowHeight;
-        MoveWindow(m_labels[i].Get(), right, y + 4, kLabelWidth, m_lineHeight + 2, TRUE);
-        MoveWindow(m_values[i].Get(), right + kLabelWidth, y, rightWidth - kLabelWidth, editHeight, TRUE);
+        MoveWindow(m_labels[i].get(), right, y + 4, kLabelWidth, m_lineHeight + 2, TRUE);
+        MoveWindow(m_values[i].get(), right + kLabelWidth, y, rightWidth - kLabelWidth, editHeight, TRUE);
     }
     MoveWindow(m_call, right + kLabelWidth, buttonsTop, kButtonWidth, buttonHeight, TRUE);
     MoveWindow(m_samples, right + kLabelWidth + kButtonWidth + 8, buttonsTop, kButtonWidth, buttonHeight, TRUE);

@@ -38,13 +38,13 @@ void PressButton(HWND dialog, int id) {
 DialogCatcher::DialogCatcher(Timing timing)
     : m_timing(timing), m_since(GetTickCount()), m_previous(t_catcher) {
     t_catcher = this;
-    m_hook.Reset(SetWindowsHookExW(WH_CBT, &DialogCatcher::CbtProc, nullptr, GetCurrentThreadId()));
+    m_hook.reset(SetWindowsHookExW(WH_CBT, &DialogCatcher::CbtProc, nullptr, GetCurrentThreadId()));
     m_timer = SetTimer(nullptr, 0, kTickMs, &DialogCatcher::TimerProc);
 }
 
 DialogCatcher::~DialogCatcher() {
     if (m_timer) KillTimer(nullptr, m_timer);
-    m_hook.Reset();
+    m_hook.reset();
     t_catcher = m_previous;
 }
 

@@ -22,7 +22,7 @@ std::vector<std::wstring> Arguments() {
     int count = 0;
     demo::Unique<LPWSTR*, LocalCloser> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::wstring> arguments;
-    for (int i = 1; argv && i < count; ++i) arguments.emplace_back(argv.Get()[i]);
+    for (int i = 1; argv && i < count; ++i) arguments.emplace_back(argv.get()[i]);
     return arguments;
 }
 

@@ -27,7 +27,7 @@ Report::Report(const std::wstring& path) : m_file(OpenForWriting(path.c_str(), C
     m_stdout = nullptr;
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
         m_console = OpenForWriting(L"CONOUT$", OPEN_EXISTING);
-        m_stdout = m_console.Get();
+        m_stdout = m_console.get();
     }
 }
 
@@ -36,8 +36,8 @@ void Report::Line(const std::string& line) {
     const std::string text = line + "\n";
     if (m_stdout) WriteAll(m_stdout, text);
     if (m_file) {
-        WriteAll(m_file.Get(), text);
-        FlushFileBuffers(m_file.Get());  // a run that times out still leaves its lines behind
+        WriteAll(m_file.get(), text);
+        FlushFileBuffers(m_file.get());  // a run that times out still leaves its lines behind
     }
 }
 

@@ -12,8 +12,8 @@ RgbImage CaptureScreen(const RECT& rect) {
     if (width <= 0 || height <= 0) return {};
 
     WindowDc screen(nullptr);
-    if (!screen.Get()) return {};
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    if (!screen.get()) return {};
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
     if (!memory) return {};
 
     BITMAPINFO info{};
@@ -24,12 +24,12 @@ RgbImage CaptureScreen(const RECT& rect) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap section(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits) return {};
     {
-        SelectGuard select(memory.Get(), section.Get());
+        SelectGuard select(memory.get(), section.get());
         // CAPTUREBLT takes layered windows along, as the user sees them.
-        if (!BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY | CAPTUREBLT))
+        if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY | CAPTUREBLT))
             return {};
         GdiFlush();  // the section's memory is complete only after the batch is flushed (CreateDIBSection remarks)
     }

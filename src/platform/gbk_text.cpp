@@ -1,4 +1,4 @@
-// GBK <-> UTF-16 through the platform's code page 936 tables.
+// Code page <-> UTF-16 through the platform's conversion tables.
 #include "platform/gbk_text.h"
 
 #include <windows.h>
@@ -7,24 +7,24 @@
 
 namespace platform {
 
-std::wstring FromGbk(std::string_view gbk) {
-    if (gbk.empty() || gbk.size() > INT_MAX) return {};
-    const int size = static_cast<int>(gbk.size());
-    const int wide = MultiByteToWideChar(kGbkCodePage, 0, gbk.data(), size, nullptr, 0);
+std::wstring Decode(unsigned codePage, std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int wide = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
     if (wide <= 0) return {};
     std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(kGbkCodePage, 0, gbk.data(), size, text.data(), wide);
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), wide);
     return text;
 }
 
-std::string ToGbk(std::wstring_view text) {
+std::string Encode(unsigned codePage, std::wstring_view text) {
     if (text.empty() || text.size() > INT_MAX) return {};
     const int size = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(kGbkCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) return {};
-    std::string gbk(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(kGbkCodePage, 0, text.data(), size, gbk.data(), bytes, nullptr, nullptr);
-    return gbk;
+    std::string encoded(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), size, encoded.data(), bytes, nullptr, nullptr);
+    return encoded;
 }
 
 std::vector<std::wstring> FromGbk(const std::vector<std::string>& gbk) {

@@ -40,12 +40,30 @@ struct GdiObjectCloser {
 struct ImageListCloser {
     void operator()(HIMAGELIST h) const noexcept { ImageList_Destroy(h); }
 };
+struct MemoryDcCloser {
+    void operator()(HDC h) const noexcept { DeleteDC(h); }
+};
+struct HookCloser {
+    void operator()(HHOOK h) const noexcept { UnhookWindowsHookEx(h); }
+};
+struct WindowCloser {
+    void operator()(HWND h) const noexcept { DestroyWindow(h); }
+};
+// Kernel handles that report failure with INVALID_HANDLE_VALUE are stored as null instead.
+struct KernelCloser {
+    void operator()(HANDLE h) const noexcept { CloseHandle(h); }
+};
 
 using UniqueBrush = Unique<HBRUSH, GdiObjectCloser>;
+using UniqueFont = Unique<HFONT, GdiObjectCloser>;
 using UniqueBitmap = Unique<HBITMAP, GdiObjectCloser>;
 using UniqueImageList = Unique<HIMAGELIST, ImageListCloser>;
+using UniqueMemoryDc = Unique<HDC, MemoryDcCloser>;
+using UniqueHook = Unique<HHOOK, HookCloser>;
+using UniqueWindow = Unique<HWND, WindowCloser>;
+using UniqueKernelHandle = Unique<HANDLE, KernelCloser>;
 
-// A window's client-area DC for the length of one operation.
+// A window's client-area DC (the screen's for a null window) for the length of one operation.
 class ClientDC {
 public:
     explicit ClientDC(HWND hwnd) noexcept : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
