@@ -1,12 +1,10 @@
-// CFXJG_ShowWYDH: the load case or mode to animate, and the animation speed (template 1012).
+// CFXJG_ShowWYDH: the load case or mode to animate, from a one-column list, and the animation
+// speed (template 1012).
 #pragma once
-#include "analysis/ButtonListDlg.h"
+#include "analysis/SpeedChoiceDlg.h"
+#include "res/resource.h"
 
-class CFXJG_ShowWYDH : public CButtonListDlg {
+class CFXJG_ShowWYDH : public CSpeedChoiceDlg {
 public:
-    CFXJG_ShowWYDH() noexcept;
-    int m_nSpeed = -1;  // 0 slow, 1 medium, 2 fast; -1 none
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
+    CFXJG_ShowWYDH() noexcept : CSpeedChoiceDlg(IDD_FXJG_SHOWDH) {}
 };

@@ -2,8 +2,9 @@
 // (template 1017).
 #pragma once
 #include "analysis/ButtonListDlg.h"
+#include "res/resource.h"
 
 class CFXJG_ShowZHNL : public CButtonListDlg {
 public:
-    CFXJG_ShowZHNL() noexcept;
+    CFXJG_ShowZHNL() noexcept : CButtonListDlg(IDD_FXJG_SHOWZHNL) {}
 };

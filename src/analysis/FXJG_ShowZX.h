@@ -1,12 +1,10 @@
-// CFXJG_ShowZX: the vibration mode to animate, from a grid, and the speed (template 1016).
+// CFXJG_ShowZX: the vibration mode to animate, from a grid under the host's title, and the
+// animation speed (template 1016).
 #pragma once
-#include "analysis/ButtonListDlg.h"
+#include "analysis/SpeedChoiceDlg.h"
+#include "res/resource.h"
 
-class CFXJG_ShowZX : public CButtonListDlg {
+class CFXJG_ShowZX : public CSpeedChoiceDlg {
 public:
-    CFXJG_ShowZX() noexcept;
-    int m_nSpeed = -1;  // 0 slow, 1 medium, 2 fast; -1 none
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
+    CFXJG_ShowZX() noexcept : CSpeedChoiceDlg(IDD_FXJG_SHOWZX) {}
 };
