@@ -214,6 +214,24 @@ TEST_P(GridDialogTest, NoUsableColumnCountStillGivesOneWorkingColumn) {
     }
 }
 
+TEST_P(GridDialogTest, NamesWiderThanTheGridGiveOneColumn) {
+    const std::wstring wide(60, L'载');
+    vars.names = Gbk(L"组合|" + wide + L"|" + wide + L"2|" + wide + L"3");
+    vars.count = 4;
+    vars.choice = 1;
+    Run([&](DialogDriver& d) {
+        ListView list(d.Item(kList));
+        EXPECT_EQ(list.ColumnCount(), 1);
+        EXPECT_EQ(list.ColumnWidth(0), list.ClientWidth());
+        EXPECT_EQ(list.RowCount(), 3);
+        d.Click(list.Handle(), Center(CellRect(list, 1, 0)));
+        d.ClickItem(IDOK);
+        d.WaitClosed();
+    });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, 2);
+}
+
 TEST_P(GridDialogTest, ChoiceBeyondTheLastItemShowsNoCellAndComesBack) {
     vars.choice = 40;
     Run([&](DialogDriver& d) {
