@@ -82,6 +82,48 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pCho
                                             const char* lpszNames);
 
 /*
+ * FXJG_SHOWWY_DLG (ordinal 3): "各种工况位移" - which displacement is shown: a kind from the left
+ * list and a load case or load combination from the right one, a list with a radio image on each
+ * row, under the host's title.
+ *   pResult     in/out  in: 2 or more selects combination mode and counts the numbered load
+ *                       combinations, heading included (N combinations: N+1); 1 or less selects
+ *                       plain mode. Out: 0 OK, 1 otherwise.
+ *   pKindCount  in      kind-list entries, heading included.
+ *   pKind       in/out  1-based kind: shown chosen when the dialog opens; the kind pressed last.
+ *   lpszKinds   in      name list of the kinds: entry 0 is the kind list's heading.
+ *   pCaseCount  in      entries of the host's case name list, heading included.
+ *   pCase       in/out  1-based row of the case list: shown chosen when the dialog opens and
+ *                       again whenever the kind changes; on OK the row pressed last in the list
+ *                       then shown (a host case, a target combination 1 to 12, or a combination
+ *                       number), or the host's value when no row was pressed.
+ *   lpszCases   in      the host's case name list: entry 0 is the case list's heading.
+ *   lpszCaption in      the window title; null gives an empty title.
+ * Plain mode: the case list shows the host's cases; the kind is only handed back.
+ * Combination mode: kind 1 shows the host's cases, kind 2 the twelve target combinations
+ * ("Fxmin组合", "Fymin组合", "Fzmin组合", "Mxmin组合", "Mymin组合", "Mzmin组合", "Fxmax组合", "Fymax组合",
+ * "Fzmax组合", "Mxmax组合", "Mymax组合", "Mzmax组合" under "选择目标组合"), kind 3 the combinations
+ * "组合1" to "组合N" under "选择组合"; a press on any other kind leaves the case list as it is.
+ * Bad input: in combination mode a kind that is no row of the kind list opens with an empty case
+ * list; OK then hands the host's kind and case back unchanged.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* pKind, const char* lpszKinds,
+                                            int* pCaseCount, int* pCase, const char* lpszCases,
+                                            const char* lpszCaption);
+
+/*
+ * FXJG_SHOWZB_DLG (ordinal 4): "显示坐标" - the item whose coordinates are shown, from a list of
+ * the host's names with a radio image on each row, under the host's title.
+ *   pResult     out     0 OK, 1 otherwise.
+ *   pCount      in      name-list entries, heading included.
+ *   pChoice     in/out  1-based row: shown chosen (radio on, selected, scrolled into view) when
+ *                       the dialog opens; the row whose text or radio image was pressed last.
+ *   lpszNames   in      name list: entry 0 is the list's heading, the rest the rows.
+ *   lpszCaption in      the window title; null gives an empty title.
+ */
+KORVEL_API void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pChoice, const char* lpszNames,
+                                            const char* lpszCaption);
+
+/*
  * FXJG_SHOWZHNL_DLG (ordinal 5): one item, such as a load combination, from a grid of the host's
  * names under the host's title.
  *   pResult     out     0 OK, 1 otherwise.

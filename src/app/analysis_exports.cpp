@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include "analysis/FXJG_ShowND.h"
+#include "analysis/FXJG_ShowWY.h"
 #include "analysis/FXJG_ShowWYDH.h"
+#include "analysis/FXJG_ShowZB.h"
 #include "analysis/FXJG_ShowZHNL.h"
 #include "analysis/FXJG_ShowZX.h"
 #include "app/export_call.h"
@@ -49,6 +51,34 @@ void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* p
         dlg.m_nDeflType = ToZeroBased(*pDeflType);
         if (!RunChoiceDialog(dlg, *pCount, 1, pChoice, lpszNames)) return false;
         *pDeflType = ToHostBased(dlg.m_nDeflType);
+        return true;
+    });
+}
+
+void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* pKind, const char* lpszKinds, int* pCaseCount,
+                                 int* pCase, const char* lpszCases, const char* lpszCaption) {
+    RunExport(pResult, [&] {
+        if (!AllGiven(pKindCount, pKind, pCaseCount, pCase)) return false;
+        CFXJG_ShowWY dlg;
+        dlg.SetCaption(lpszCaption);
+        dlg.m_listKind.SetListItems(*pKindCount, 1, ToZeroBased(*pKind), lpszKinds);
+        // The result variable comes in as the count of the numbered combinations.
+        dlg.SetCases(*pResult, *pCaseCount, ToZeroBased(*pCase), lpszCases);
+        if (dlg.DoModal() != IDOK) return false;
+        *pKind = ToHostBased(dlg.m_listKind.m_nSelected);
+        *pCase = ToHostBased(dlg.m_listCase.m_nSelected);
+        return true;
+    });
+}
+
+void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pChoice, const char* lpszNames, const char* lpszCaption) {
+    RunExport(pResult, [&] {
+        if (!AllGiven(pCount, pChoice)) return false;
+        CFXJG_ShowZB dlg;
+        dlg.SetCaption(lpszCaption);
+        dlg.m_listItems.SetListItems(*pCount, CCheckListCtrl::kRadioMode, ToZeroBased(*pChoice), nullptr, lpszNames);
+        if (dlg.DoModal() != IDOK) return false;
+        *pChoice = ToHostBased(dlg.m_listItems.m_nSelected);
         return true;
     });
 }

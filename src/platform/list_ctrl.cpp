@@ -53,6 +53,16 @@ int CListCtrl::InsertItem(int index, const std::wstring& text) const {
     return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int CListCtrl::InsertItem(int index, const std::wstring& text, UINT state, UINT stateMask) const {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_STATE;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    item.state = state;
+    item.stateMask = stateMask;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
 bool CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const {
     LVITEMW info{};
     info.iSubItem = subItem;
@@ -104,6 +114,18 @@ int CListCtrl::HitTest(POINT point) const {
     LVHITTESTINFO info{};
     info.pt = point;
     return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+int CListCtrl::HitTest(LVHITTESTINFO& info) const {
+    return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+bool CListCtrl::GetCheck(int item) const {
+    return (GetItemState(item, LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+void CListCtrl::SetCheck(int item, bool checked) const {
+    SetItemState(item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
 }
 
 }  // namespace platform

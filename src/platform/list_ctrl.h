@@ -14,13 +14,23 @@ public:
     void SetExtendedStyle(DWORD style) const;
     DWORD GetExtendedStyle() const;
     void DeleteAllItems() const { SendMessage(LVM_DELETEALLITEMS); }
+    bool DeleteColumn(int column) const { return SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)) != 0; }
+    HIMAGELIST GetImageList(int which) const {
+        return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
+    }
     void SetImageList(HIMAGELIST list, int which) const;
     int InsertColumn(int index, const std::wstring& heading, int format, int width, int subItem) const;
     int GetColumnCount() const;  // items of the header control
+    // Width of a text in the list's own font, without the margins a cell adds around it.
+    int GetStringWidth(const std::wstring& text) const {
+        return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
     int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, column)); }
     bool GetColumnFormatAndWidth(int column, int& format, int& width) const;
 
     int InsertItem(int index, const std::wstring& text) const;
+    // With its state from the start (a new item sends no change notifications).
+    int InsertItem(int index, const std::wstring& text, UINT state, UINT stateMask) const;
     bool SetItemText(int item, int subItem, const std::wstring& text) const;
     std::wstring GetItemText(int item, int subItem) const;
     UINT GetItemState(int item, UINT mask) const;
@@ -31,6 +41,10 @@ public:
     bool EnsureVisible(int item, bool partialOk) const;
     bool GetItemRect(int item, RECT& rect, int code) const;
     int HitTest(POINT point) const;
+    int HitTest(LVHITTESTINFO& info) const;  // fills in what the point lies on (info.flags)
+    // Check boxes are state image 2 (checked) and 1 (not checked).
+    bool GetCheck(int item) const;
+    void SetCheck(int item, bool checked) const;
     int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
     int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
 };

@@ -4,6 +4,8 @@
 // Analysis-result dialogs: templates and controls
 #define IDD_FXJG_SHOWDH 1012
 #define IDD_FXJG_SHOWND 1013
+#define IDD_FXJG_SHOWWY 1014
+#define IDD_FXJG_SHOWZB 1015
 #define IDD_FXJG_SHOWZX 1016
 #define IDD_FXJG_SHOWZHNL 1017
 
@@ -14,6 +16,10 @@
 #define IDC_DEFL_ABSOLUTE 1019
 #define IDC_DEFL_RELATIVE 1020
 #define IDC_DEFL_SPAN_RATIO 1045
+#define IDC_LIST_CASES 1016
+
+// The check list's radio images (its radio mode serves the analysis dialogs)
+#define IDB_RADIO_IMAGES 1013
 
 // Design-result dialogs: templates, controls, bitmaps
 #define IDB_CHECK_IMAGES 1009

@@ -6,6 +6,8 @@ int KorvelHeaderDeclaresEveryExportInC(void) {
     int count = 3, columns = 2, choice = 1, option = 1;
     FXJG_SHOWDH_DLG(0, &count, &choice, &option, "a|b|c");
     FXJG_SHOWND_DLG(0, &count, &choice, &option, "a|b|c");
+    FXJG_SHOWWY_DLG(0, &count, &choice, "a|b|c", &count, &option, "a|b|c", "title");
+    FXJG_SHOWZB_DLG(0, &count, &choice, "a|b|c", "title");
     FXJG_SHOWZHNL_DLG(0, &count, &columns, &choice, "a|b|c", "title");
     FXJG_SHOWZX_DLG(0, &count, &columns, &choice, &option, "a|b|c", "title");
     SJJG_SHOWZF_DLG(0, &count, &choice, "{a|b}");

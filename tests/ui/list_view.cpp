@@ -1,6 +1,8 @@
 // List view reading through its messages.
 #include "list_view.h"
 
+#include <algorithm>
+
 int ListView::ColumnCount() const {
     HWND header = reinterpret_cast<HWND>(SendMessageW(m_list, LVM_GETHEADER, 0, 0));
     return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -71,4 +73,43 @@ POINT ListView::CellCenter(int row, int col) const {
     int left = bounds.left;
     for (int c = 0; c < col; ++c) left += ColumnWidth(c);
     return POINT{left + ColumnWidth(col) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+int ListView::StateImage(int row) const {
+    return static_cast<int>((SendMessageW(m_list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12);
+}
+
+std::vector<int> ListView::StateImages() const {
+    std::vector<int> images;
+    for (int row = 0; row < RowCount(); ++row) images.push_back(StateImage(row));
+    return images;
+}
+
+bool ListView::RowWhollyVisible(int row) const {
+    RECT client{};
+    GetClientRect(m_list, &client);
+    const RECT bounds = RowBounds(row);
+    RECT both{};
+    IntersectRect(&both, &client, &bounds);
+    return both.top == bounds.top && both.bottom == bounds.bottom;
+}
+
+POINT ListView::PointOn(int row, UINT part) const {
+    // The middle of the first run of points on the part and on no other part of the row (at its
+    // very left edge Wine's hit test names icon, label and state icon at once).
+    const RECT bounds = RowBounds(row);
+    const int y = (bounds.top + bounds.bottom) / 2;
+    const int right = std::min(static_cast<int>(bounds.right), ClientWidth());
+    int first = -1;
+    int last = -1;
+    for (int x = std::max(0, static_cast<int>(bounds.left)); x < right; ++x) {
+        LVHITTESTINFO hit{};
+        hit.pt = POINT{x, y};
+        const bool on = SendMessageW(m_list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == row &&
+                        (hit.flags & LVHT_ONITEM) == part;
+        if (on && first < 0) first = x;
+        if (on) last = x;
+        if (!on && first >= 0) break;
+    }
+    return first < 0 ? POINT{-1, -1} : POINT{(first + last) / 2, y};
 }

@@ -20,6 +20,15 @@ public:
     std::vector<std::wstring> Column0() const;
     // Rows with LVIS_SELECTED, in order.
     std::vector<int> SelectedRows() const;
+    // State image index of a row (LVIS_STATEIMAGEMASK): check boxes 1 unchecked, 2 checked.
+    int StateImage(int row) const;
+    std::vector<int> StateImages() const;  // every row's, in order
+    int SelectionMark() const { return static_cast<int>(SendMessageW(m_list, LVM_GETSELECTIONMARK, 0, 0)); }
+    // Whether the whole row lies within the list's client area.
+    bool RowWhollyVisible(int row) const;
+    // The middle of the row's `part` (LVHT_ONITEMSTATEICON, LVHT_ONITEMLABEL) as the list's hit
+    // test sees it, in client coordinates; {-1, -1} when there is none.
+    POINT PointOn(int row, UINT part) const;
     RECT RowBounds(int row) const;
     RECT RowLabel(int row) const;
     int ClientWidth() const;

@@ -22,6 +22,7 @@ constexpr DWORD kGroupBox = kChild | BS_GROUPBOX;
 constexpr DWORD kCaseList =
     kChild | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kGridList = kCaseList | LVS_NOCOLUMNHEADER | LVS_OWNERDRAWFIXED;
+constexpr DWORD kBorderlessList = kCaseList & ~static_cast<DWORD>(WS_BORDER);
 
 struct Expected {
     int id;
@@ -31,7 +32,7 @@ struct Expected {
 };
 
 TemplateControl Button(int id, const wchar_t* text, DWORD style, RECT rect) { return {id, L"BUTTON", text, style, rect}; }
-TemplateControl List(DWORD style, RECT rect) { return {1015, L"SYSLISTVIEW32", L"List1", style, rect}; }
+TemplateControl List(DWORD style, RECT rect, int id = 1015) { return {id, L"SYSLISTVIEW32", L"List1", style, rect}; }
 
 const std::vector<Expected>& Templates() {
     static const std::vector<Expected> templates{
@@ -50,6 +51,12 @@ const std::vector<Expected>& Templates() {
           Button(1018, L"慢速", kFirstRadio, {239, 33, 32, 10}), Button(1017, L"中速", kRadio, {239, 62, 32, 10}),
           Button(1016, L"快速", kRadio, {239, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {262, 220, 50, 14}),
           Button(-1, L"动画显示速度", kGroupBox, {214, 7, 98, 155})}},
+        {1014, L"各种工况位移", {0, 0, 264, 254},
+         {Button(IDOK, L"确定", kOk, {132, 232, 50, 14}), List(kBorderlessList, {7, 7, 100, 214}),
+          Button(IDCANCEL, L"取消", kCancel, {207, 232, 50, 14}), List(kBorderlessList, {113, 7, 144, 214}, 1016)}},
+        {1015, L"显示坐标", {0, 0, 140, 254},
+         {Button(IDOK, L"确定", kOk, {7, 232, 50, 14}), List(kBorderlessList, {7, 7, 126, 214}, 1016),
+          Button(IDCANCEL, L"取消", kCancel, {83, 232, 50, 14})}},
         {1017, L"选择查看", {0, 0, 319, 241},
          {Button(IDOK, L"确定", kOk, {98, 220, 50, 14}), List(kGridList, {7, 7, 305, 205}),
           Button(IDCANCEL, L"取消", kCancel, {181, 220, 50, 14})}},

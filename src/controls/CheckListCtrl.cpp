@@ -1,0 +1,188 @@
+// The check list: reading the names and checks, building the rows in check or radio mode, and
+// presses (only presses change the checks or the chosen row; keys move the selection alone).
+#include "controls/CheckListCtrl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/names.h"
+#include "platform/gbk_text.h"
+#include "res/resource.h"
+
+namespace {
+constexpr DWORD kCheckModeStyle = LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+constexpr DWORD kRadioModeStyle = LVS_EX_FULLROWSELECT;
+constexpr int kRadioImageWidth = 20;
+constexpr COLORREF kMaskColor = RGB(255, 255, 255);
+// State image indexes: the platform's check boxes, and the radio images (image 0 of the bitmap
+// is index 1, never used).
+constexpr int kUnchecked = 1;
+constexpr int kChecked = 2;
+constexpr int kRadioOff = 2;
+constexpr int kRadioOn = 3;
+// Room a row needs beside its text: the label's margins on both sides (LVM_GETSTRINGWIDTH
+// remarks: the string width alone truncates the text).
+constexpr int kLabelMargins = 12;
+const wchar_t kSelectAll[] = L"全选";
+
+int StateImageWidth(HIMAGELIST images) {
+    int cx = 0;
+    int cy = 0;
+    return images && ImageList_GetIconSize(images, &cx, &cy) ? cx : 0;
+}
+}  // namespace
+
+CCheckListCtrl::CCheckListCtrl() {
+    m_imageList.Create(IDB_RADIO_IMAGES, kRadioImageWidth, 1, kMaskColor);
+}
+
+void CCheckListCtrl::SetListItems(int nCount, int nMode, int nSelected, const int* pStates, const char* lpszNames) {
+    m_nMode = nMode;
+    m_nSelected = nSelected;
+    m_names = core::ChoiceNames(platform::FromGbk(core::SplitNames(core::HostString(lpszNames))), nCount);
+    m_nCount = m_names.Count();
+    m_bNumbered = m_names.Numbered() ? TRUE : FALSE;
+    if (m_nMode == kCheckMode) {
+        m_states = core::CheckStates(pStates, nCount, m_names.ItemCount());
+        m_bHasStates = true;
+    }
+    m_bHasItems = true;
+}
+
+void CCheckListCtrl::InitList() {
+    DeleteAllItems();
+    DeleteColumn(0);
+    if (!m_bHasItems) return;
+    if (m_nMode == kCheckMode) UseCheckBoxes();
+    else if (m_nMode == kRadioMode) UseRadioImages();
+    else return;
+    InsertColumn(0, m_names.Heading(), LVCFMT_LEFT, ColumnWidth(), 0);
+    InsertRows();
+    SelectChosenRow(true);
+}
+
+void CCheckListCtrl::UseCheckBoxes() {
+    // The check boxes are the platform's own state images: detach ours first, and let the
+    // list destroy its own with its window (LVS_SHAREIMAGELISTS).
+    if (GetImageList(LVSIL_STATE) == m_imageList.GetSafeHandle()) SetImageList(nullptr, LVSIL_STATE);
+    ModifyStyle(LVS_SHAREIMAGELISTS, 0);
+    SetExtendedStyle(kCheckModeStyle);
+}
+
+void CCheckListCtrl::UseRadioImages() {
+    SetExtendedStyle(kRadioModeStyle);
+    // The radio images are ours: the list must not destroy them (LVS_SHAREIMAGELISTS).
+    ModifyStyle(0, LVS_SHAREIMAGELISTS);
+    SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
+}
+
+int CCheckListCtrl::ColumnWidth() const {
+    // The larger of the client width and what the widest text needs in the list's own font.
+    int widest = 0;
+    if (m_bNumbered) {
+        widest = GetStringWidth(m_names.Prefix() + L"123");
+    } else {
+        const auto& entries = m_names.Entries();
+        for (int i = 0; i < m_nCount; ++i)
+            widest = std::max(widest, GetStringWidth(entries[static_cast<std::size_t>(i)]));
+    }
+    const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
+    return std::max(static_cast<int>(GetClientRect().right), needed);
+}
+
+void CCheckListCtrl::InsertRows() {
+    const int named = m_names.ItemCount();
+    const bool checks = m_nMode == kCheckMode;
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(named + (checks ? 1 : 0)), 0);
+    SendMessage(WM_SETREDRAW, FALSE);
+    for (int row = 0; row < named; ++row)
+        InsertItem(row, m_names.ItemText(row), checks ? CheckImage(row) : RadioImage(row), LVIS_STATEIMAGEMASK);
+    if (checks) {
+        InsertItem(named, kSelectAll, CheckImage(named), LVIS_STATEIMAGEMASK);
+        ShowChecks();  // in case the list gave a new row its own check box state
+    }
+    SendMessage(WM_SETREDRAW, TRUE);
+    Invalidate(true);
+}
+
+UINT CCheckListCtrl::CheckImage(int row) const {
+    return INDEXTOSTATEIMAGEMASK(m_states.IsChecked(row) ? kChecked : kUnchecked);
+}
+
+void CCheckListCtrl::ShowChecks() const {
+    const int rows = std::min(GetItemCount(), m_states.RowCount());
+    for (int row = 0; row < rows; ++row)
+        if (GetItemState(row, LVIS_STATEIMAGEMASK) != CheckImage(row)) SetCheck(row, m_states.IsChecked(row));
+}
+
+UINT CCheckListCtrl::RadioImage(int row) const {
+    return INDEXTOSTATEIMAGEMASK(row == m_nSelected ? kRadioOn : kRadioOff);
+}
+
+void CCheckListCtrl::ShowRadios() const {
+    for (int row = 0; row < GetItemCount(); ++row) SetItemState(row, RadioImage(row), LVIS_STATEIMAGEMASK);
+}
+
+void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
+    // A choice that is no row selects nothing: -1 would select every row.
+    if (m_nSelected < 0 || m_nSelected >= GetItemCount()) return;
+    SetSelectionMark(m_nSelected);
+    SetItemState(m_nSelected, LVIS_SELECTED, LVIS_SELECTED);
+    if (scrollIntoView) EnsureVisible(m_nSelected, false);
+}
+
+void CCheckListCtrl::GetCheckStates(int* pOut) const {
+    if (m_bHasStates) m_states.CopyOut(pOut);
+}
+
+LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return OnPress(message, wParam, lParam);
+    default:
+        return DefaultProc(message, wParam, lParam);
+    }
+}
+
+LRESULT CCheckListCtrl::OnPress(UINT message, WPARAM flags, LPARAM point) {
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    if (HitTest(hit) >= 0) HandleClick(hit.iItem, hit.flags);
+    // The list's own handling: focus and selection; in check mode it also flips the pressed
+    // check box, which HandleClick has already set.
+    return DefaultProc(message, flags, point);
+}
+
+void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
+    if (m_nMode == kCheckMode) {
+        if (!(nFlags & LVHT_ONITEMSTATEICON) || nItem >= m_states.RowCount()) return;
+        m_states.Press(nItem);
+        ShowChecks();
+        return;
+    }
+    if (nFlags & (LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON)) {
+        m_nSelected = nItem;
+        ShowRadios();
+        Invalidate(true);
+    }
+    SelectChosenRow(false);
+}
+
+bool CCheckListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
+    if (header.code != LVN_ITEMCHANGING) return false;
+    // LVN_ITEMCHANGING: TRUE prevents the change.
+    result = RefusesCheckChange(reinterpret_cast<const NMLISTVIEW&>(header)) ? TRUE : FALSE;
+    return true;
+}
+
+bool CCheckListCtrl::RefusesCheckChange(const NMLISTVIEW& change) const {
+    // In check mode the checks shown are always the model's: the list's own toggles (the space
+    // key, or a press the model has not seen) are refused, so what is shown is what comes back.
+    if (m_nMode != kCheckMode || !(change.uChanged & LVIF_STATE)) return false;
+    if (!((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK)) return false;
+    if (change.iItem < 0 || change.iItem >= m_states.RowCount()) return false;
+    return (change.uNewState & LVIS_STATEIMAGEMASK) != CheckImage(change.iItem);
+}

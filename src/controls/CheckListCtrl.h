@@ -1,0 +1,61 @@
+// CCheckListCtrl: a one-column report list of a host name list, either with a check box on every
+// row and a last row "全选" that checks or clears them all (check mode), or with a radio image on
+// every row, one of them chosen (radio mode). Keeps its own copies of the names and checks, so it
+// is set up before its window exists and read after it is gone.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/check_states.h"
+#include "core/choice_names.h"
+#include "platform/image_list.h"
+#include "platform/list_ctrl.h"
+
+class CCheckListCtrl : public platform::CListCtrl {
+public:
+    static constexpr int kCheckMode = 1;
+    static constexpr int kRadioMode = 2;
+
+    CCheckListCtrl();
+
+    // Stores the data for the next InitList; may be repeated at any time. nCount entries (heading
+    // included), the mode, the 0-based chosen row (radio mode) or selected row, the caller's check
+    // states numbered like the names (check mode only: nCount entries; null gives none), and the
+    // GBK name list (read during the call only).
+    void SetListItems(int nCount, int nMode, int nSelected, const int* pStates, const char* lpszNames);
+    // Rebuilds the column and rows from the stored data, selects row m_nSelected and scrolls it
+    // into view. Repeatable while the window exists; shows nothing before a SetListItems.
+    void InitList();
+    // Writes back the caller's entries that the last check-mode SetListItems read (never more
+    // than it gave, never the select-all row's). Writes nothing if it was never in check mode.
+    void GetCheckStates(int* pOut) const;
+
+    int m_nMode = kCheckMode;
+    int m_nCount = 0;     // entries in use, heading included; the select-all row comes after them
+    int m_nSelected = 0;  // the chosen row in radio mode, read by the dialog after it closed
+    BOOL m_bNumbered = FALSE;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+
+private:
+    LRESULT OnPress(UINT message, WPARAM flags, LPARAM point);
+    void HandleClick(int nItem, UINT nFlags);
+    void UseCheckBoxes();
+    void UseRadioImages();
+    int ColumnWidth() const;
+    void InsertRows();
+    UINT CheckImage(int row) const;  // the state image the model asks for
+    void ShowChecks() const;
+    UINT RadioImage(int row) const;
+    void ShowRadios() const;
+    void SelectChosenRow(bool scrollIntoView) const;
+    bool RefusesCheckChange(const NMLISTVIEW& change) const;
+
+    core::ChoiceNames m_names;
+    core::CheckStates m_states;
+    bool m_bHasStates = false;  // set up in check mode at least once
+    bool m_bHasItems = false;   // SetListItems was called
+    platform::CImageList m_imageList;
+};
