@@ -156,6 +156,24 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pCol
                                             const char* lpszNames, const char* lpszCaption);
 
 /*
+ * MEMB_DESIGN_INOF_SHOWDLG (ordinal 7): "构件设计结果显示开关" - which reinforcement results of
+ * beams, columns, walls and slabs are drawn: four check lists ("梁结果显示", "柱结果显示",
+ * "墙结果显示", "板结果显示"), each with a last row "全选" that checks or clears all its other
+ * rows, and beside them a tree of the same four kinds.
+ *   pResult       out     0 OK, 1 otherwise.
+ *   pUnused       -       not read; any value.
+ *   pBeamSwitches in/out  five ints, the beam list's switches in the order "显示主筋" (the list's
+ *                         heading: not shown, comes back as it went in), "显示负筋", "显示箍筋",
+ *                         "显示扭筋", "显示预应力主筋"; nonzero is on. On OK exactly these five
+ *                         entries are written: 0 or 1 where the user pressed, as they came
+ *                         elsewhere.
+ * The column, wall and slab lists and the tree open with the library's own items and switches
+ * every time; what the user changes in them is not handed back.
+ * Bad input: a null pBeamSwitches shows the beam switches 1, 1, 0, 1, 1 and writes nothing.
+ */
+KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused, int* pBeamSwitches);
+
+/*
  * SJJG_SHOWZF_DLG (ordinal 10): "设计结果－构件字符显示开关" - which design-result texts are
  * written on the members, as a tree of groups and their items with a check mark on each.
  *   pResult    out     0 OK, 1 otherwise.

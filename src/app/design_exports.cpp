@@ -5,9 +5,20 @@
 #include <windows.h>
 
 #include "app/export_call.h"
+#include "design/MembDesignInfoDlg.h"
 #include "design/SJJG_ShowZFDlg.h"
 
 extern "C" {
+
+void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* /*pUnused*/, int* pBeamSwitches) {
+    RunExport(pResult, [&] {
+        CMembDesignInfoDlg dlg;
+        dlg.SetUp(pBeamSwitches);
+        if (dlg.DoModal() != IDOK) return false;
+        if (pBeamSwitches) dlg.m_listBeam.GetCheckStates(pBeamSwitches);
+        return true;
+    });
+}
 
 void KORVEL_CALL SJJG_SHOWZF_DLG(int* pResult, int* pCount, int* pSwitches, const char* lpszGroups) {
     RunExport(pResult, [&] {

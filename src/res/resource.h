@@ -25,6 +25,12 @@
 #define IDB_CHECK_IMAGES 1009
 #define IDD_SJJG_SHOWZF 1011
 #define IDC_SWITCH_TREE 1014
+#define IDD_MEMB_DESIGN_INFO 1000
+#define IDC_LIST_BEAM 1012
+#define IDC_MEMBER_TREE 1013
+#define IDC_LIST_COLUMN 1024
+#define IDC_LIST_WALL 1025
+#define IDC_LIST_SLAB 1026
 
 // Colour dialogs: templates, controls, bitmaps, strings
 

@@ -75,6 +75,8 @@ struct PressCase {
     int choice;               // what OK hands back
 };
 
+void PrintTo(const PressCase& c, std::ostream* os) { *os << c.label; }
+
 class CoordinatePressTest : public testing::TestWithParam<PressCase> {};
 
 POINT Where(const ListView& list, int row, Spot spot) {
@@ -159,6 +161,8 @@ struct ReadCase {
     std::wstring heading;
     std::vector<std::wstring> rows;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.label; }
 
 class CoordinateNamesTest : public testing::TestWithParam<ReadCase> {};
 

@@ -131,6 +131,8 @@ struct OpeningCase {
     CaseList shown;
 };
 
+void PrintTo(const OpeningCase& c, std::ostream* os) { *os << c.label; }
+
 class CombinationOpeningTest : public testing::TestWithParam<OpeningCase> {};
 
 TEST_P(CombinationOpeningTest, OpensWithTheCaseListOfTheHostsKind) {

@@ -33,9 +33,20 @@ struct Expected {
 
 TemplateControl Button(int id, const wchar_t* text, DWORD style, RECT rect) { return {id, L"BUTTON", text, style, rect}; }
 TemplateControl List(DWORD style, RECT rect, int id = 1015) { return {id, L"SYSLISTVIEW32", L"List1", style, rect}; }
+TemplateControl SwitchList(int id, RECT rect) { return {id, L"SYSLISTVIEW32", L"", kCaseList, rect}; }
+TemplateControl Label(const wchar_t* text, RECT rect) { return {-1, L"STATIC", text, kChild | SS_LEFT | WS_GROUP, rect}; }
 
 const std::vector<Expected>& Templates() {
     static const std::vector<Expected> templates{
+        {1000, L"构件设计结果显示开关", {0, 0, 469, 321},
+         {Button(IDOK, L"确定", kOk, {137, 300, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {317, 300, 50, 14}),
+          SwitchList(1012, {7, 22, 103, 103}), Label(L"梁结果显示", {7, 7, 41, 8}), SwitchList(1024, {121, 22, 100, 103}),
+          Label(L"柱结果显示", {121, 7, 41, 8}), SwitchList(1025, {7, 155, 100, 103}), Label(L"墙结果显示", {9, 140, 41, 8}),
+          SwitchList(1026, {117, 155, 104, 103}), Label(L"板结果显示", {119, 140, 41, 8}),
+          {1013, L"SYSTREEVIEW32", L"",
+           kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP |
+               TVS_NOTOOLTIPS | TVS_FULLROWSELECT | TVS_NONEVENHEIGHT | WS_TABSTOP,
+           {235, 21, 164, 253}}}},
         {1012, L"各种工况位移、振型", {0, 0, 219, 241},
          {Button(IDOK, L"确定", kOk, {162, 195, 50, 14}), List(kCaseList, {7, 7, 100, 227}),
           Button(1018, L"慢速", kFirstRadio, {132, 33, 32, 10}), Button(1017, L"中速", kRadio, {132, 62, 32, 10}),

@@ -31,6 +31,8 @@ struct PressCase {
     std::vector<int> out;      // what is handed back
 };
 
+void PrintTo(const PressCase& c, std::ostream* os) { *os << c.label; }
+
 class CheckPressTest : public testing::TestWithParam<PressCase> {};
 
 TEST_P(CheckPressTest, LeavesChecksAndHandsBackTheCallersEntries) {
