@@ -211,6 +211,21 @@ TEST(CoordinateDialogTest, WideNamesWidenTheColumnSoTheyShowWhole) {
     });
 }
 
+TEST(CoordinateDialogTest, NumberedRowsAreMeasuredAsThePrefixAndThreeDigits) {
+    CoordinateHost host;
+    const std::wstring prefix = L"恒载活载风载地震作用组合下的节点号";
+    host.names = Gbk(prefix);
+    host.count = 3;
+    RunCoordinates(host, [&](DialogDriver&, const ListView& list) {
+        const std::wstring measured = prefix + L"123";
+        const int text = static_cast<int>(
+            SendMessageW(list.Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(measured.c_str())));
+        EXPECT_GT(list.ColumnWidth(0), list.ClientWidth());
+        const RECT label = list.RowLabel(0);
+        EXPECT_GE(label.right - label.left, text);
+    });
+}
+
 TEST(CoordinateDialogTest, ChosenRowIsScrolledWhollyIntoView) {
     CoordinateHost host;
     host.names = Gbk(L"节点");

@@ -98,7 +98,7 @@ TEST(MemberDesignDialogTest, OpensWithItsFixedListsAndTree) {
 }
 
 // What a press on a check list lands on, or the key pressed on its focused row.
-enum class Act { Box, Text, DoubleClickBox, SpaceKey };
+enum class Act { Box, Text, DoubleClickBox, SpaceKey, BelowRows };
 
 struct ListPress {
     int row;
@@ -110,6 +110,11 @@ void Apply(DialogDriver& d, const ListView& list, const ListPress& press) {
     case Act::Box: d.Click(list.Handle(), list.PointOn(press.row, LVHT_ONITEMSTATEICON)); break;
     case Act::Text: d.Click(list.Handle(), list.PointOn(press.row, LVHT_ONITEMLABEL)); break;
     case Act::DoubleClickBox: d.DoubleClick(list.Handle(), list.PointOn(press.row, LVHT_ONITEMSTATEICON)); break;
+    case Act::BelowRows: {
+        const RECT bounds = list.RowBounds(press.row);
+        d.Click(list.Handle(), POINT{bounds.left + 10, bounds.bottom + 15});
+        break;
+    }
     case Act::SpaceKey:
         d.Click(list.Handle(), list.PointOn(press.row, LVHT_ONITEMLABEL));  // focus the row first
         d.KeyTo(list.Handle(), VK_SPACE);
@@ -160,6 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 0, 1, 1, 1}},
         BeamCase{"texts_change_no_check", {0, 1, 1, 0, 1}, {{0, Act::Text}, {2, Act::Text}, {4, Act::Text}},
                  {X, X, O, X, O}, {0, 1, 1, 0, 1}},
+        BeamCase{"presses_below_the_rows_change_no_check", {0, 1, 1, 0, 1}, {{4, Act::BelowRows}}, {X, X, O, X, O},
+                 {0, 1, 1, 0, 1}},
         BeamCase{"space_key_changes_no_check", {0, 1, 1, 0, 1}, {{2, Act::SpaceKey}, {4, Act::SpaceKey}},
                  {X, X, O, X, O}, {0, 1, 1, 0, 1}},
         BeamCase{"double_click_on_a_box_flips_it_twice", {0, 1, 1, 0, 1}, {{1, Act::DoubleClickBox}},
