@@ -26,6 +26,7 @@
  * Bad input
  * - A null pResult: nothing can be reported, so nothing is shown and nothing is written.
  * - A null pointer among the other int arguments: *pResult = 1, no dialog, nothing else written.
+ *   The same for a null colour or value array of the SDP_ functions, whatever the count.
  * - A null name list is one empty name. A count of 0 or less gives an empty list.
  * - A name list may end in a lone GBK lead byte; it is read as one character and nothing past
  *   the terminating zero is read. Names longer than 259 bytes are drawn cut to 259 bytes.
@@ -172,6 +173,24 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pCol
  * Bad input: a null pBeamSwitches shows the beam switches 1, 1, 0, 1, 1 and writes nothing.
  */
 KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused, int* pBeamSwitches);
+
+/*
+ * SDP_SHOWCOLOR_DLG (ordinal 8): "选择颜色" - one of sixteen colours for each display item. A
+ * click on an item's colour cell opens a picker of the sixteen colours.
+ *   pResult     out     0 OK, 1 otherwise.
+ *   pCount      in      entries of pColors and of the name list, entry 0 included. Cut to the
+ *                       number of names; 0 or less gives an empty list and writes nothing.
+ *   pColors     in/out  colour numbers, numbered like the name list: 0 black, 1 dark blue,
+ *                       2 dark green, 3 dark cyan, 4 dark red, 5 dark magenta, 6 dark yellow,
+ *                       7 light grey, 8 dark grey, 9 blue, 10 green, 11 cyan, 12 red,
+ *                       13 magenta, 14 yellow, 15 white. Only the entries in use (the count as
+ *                       cut) are read, and written on OK, entry 0 included; a number outside
+ *                       0...15 is shown as 1 and written back as 1.
+ *   lpszNames   in      name list: entry 0 is never shown, entries 1... are the items.
+ *   lpszCaption in      kept but not shown: the title is always "选择颜色". May be null.
+ */
+KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, const char* lpszNames,
+                                              const char* lpszCaption);
 
 /*
  * SJJG_SHOWZF_DLG (ordinal 10): "设计结果－构件字符显示开关" - which design-result texts are

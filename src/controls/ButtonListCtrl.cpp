@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
 #include "core/fit_text.h"
 #include "core/names.h"
@@ -157,27 +156,7 @@ void CButtonListCtrl::OnFocusChange(HWND other) {
     if (m_bFullRowSel && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) RedrawSelectedRows();
 }
 
-int CButtonListCtrl::HitTestCell(POINT point, int* pColumn) const {
-    *pColumn = 0;
-    const int hit = HitTest(point);
-    if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT) return hit;
-
-    const int top = GetTopIndex();
-    const int last = std::min(top + GetCountPerPage(), GetItemCount());
-    const int columns = GetColumnCount();
-    std::vector<int> widths;
-    for (int col = 0; col < columns; ++col) widths.push_back(GetColumnWidth(col));
-    for (int row = top; row <= last; ++row) {
-        RECT bounds{};
-        if (!GetItemRect(row, bounds, LVIR_BOUNDS) || !PtInRect(&bounds, point)) continue;
-        const int col = core::ColumnAt(bounds.left, widths, point.x);
-        if (col != -1) {
-            *pColumn = col;
-            return row;
-        }
-    }
-    return -1;
-}
+int CButtonListCtrl::HitTestCell(POINT point, int* pColumn) const { return CellFromPoint(point, pColumn); }
 
 RECT CButtonListCtrl::RowHighlightRect(int row) const {
     RECT bounds{};

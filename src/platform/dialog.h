@@ -37,6 +37,8 @@ protected:
     virtual void OnCancel();
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // WM_PAINT: return true when the dialog painted (BeginPaint and EndPaint) itself.
+    virtual bool OnPaint() { return false; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -79,6 +79,21 @@ private:
     HDC m_dc;
 };
 
+// The DC of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
+class PaintDC {
+public:
+    explicit PaintDC(HWND hwnd) noexcept : m_hwnd(hwnd), m_dc(BeginPaint(hwnd, &m_paint)) {}
+    ~PaintDC() { EndPaint(m_hwnd, &m_paint); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const noexcept { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+};
+
 // Selects an object into a DC and puts the previous one back. Declare the object before the
 // guard, so it is deselected before it is deleted.
 class SelectGuard {

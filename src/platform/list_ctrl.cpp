@@ -1,7 +1,10 @@
 // Report-view list control messages.
 #include "platform/list_ctrl.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "core/button_list_layout.h"
 
 namespace platform {
 
@@ -126,6 +129,51 @@ bool CListCtrl::GetCheck(int item) const {
 
 void CListCtrl::SetCheck(int item, bool checked) const {
     SetItemState(item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
+
+LPARAM CListCtrl::GetItemData(int item) const {
+    LVITEMW info{};
+    info.mask = LVIF_PARAM;
+    info.iItem = item;
+    return SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info)) ? info.lParam : 0;
+}
+
+bool CListCtrl::SetItemData(int item, LPARAM data) const {
+    LVITEMW info{};
+    info.mask = LVIF_PARAM;
+    info.iItem = item;
+    info.lParam = data;
+    return SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+bool CListCtrl::GetSubItemRect(int item, int subItem, int code, RECT& rect) const {
+    rect = RECT{};
+    rect.top = subItem;
+    rect.left = code;
+    return SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)) != 0;
+}
+
+int CListCtrl::CellFromPoint(POINT point, int* pColumn) const {
+    *pColumn = 0;
+    const int hit = HitTest(point);
+    if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT) return hit;
+
+    const int top = GetTopIndex();
+    // The last, partly visible row counts too.
+    const int last = std::min(top + GetCountPerPage(), GetItemCount());
+    const int columns = GetColumnCount();
+    std::vector<int> widths;
+    for (int col = 0; col < columns; ++col) widths.push_back(GetColumnWidth(col));
+    for (int row = top; row <= last; ++row) {
+        RECT bounds{};
+        if (!GetItemRect(row, bounds, LVIR_BOUNDS) || !PtInRect(&bounds, point)) continue;
+        const int col = core::ColumnAt(bounds.left, widths, point.x);
+        if (col != -1) {
+            *pColumn = col;
+            return row;
+        }
+    }
+    return -1;
 }
 
 }  // namespace platform

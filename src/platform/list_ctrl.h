@@ -47,6 +47,15 @@ public:
     void SetCheck(int item, bool checked) const;
     int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
     int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
+    // The row's own value, which the list keeps for its owner (the item's lParam).
+    LPARAM GetItemData(int item) const;
+    bool SetItemData(int item, LPARAM data) const;
+    bool GetSubItemRect(int item, int subItem, int code, RECT& rect) const;
+    bool Scroll(int dx, int dy) const { return SendMessage(LVM_SCROLL, static_cast<WPARAM>(dx), dy) != 0; }
+    // The row under a point of the client area, or -1, with its column in *pColumn (0 when
+    // none). In report view only the visible rows count; both edges of a column count as
+    // inside and the left column wins, so a point on a border belongs to the left cell.
+    int CellFromPoint(POINT point, int* pColumn) const;
 };
 
 }  // namespace platform

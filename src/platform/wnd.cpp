@@ -10,14 +10,14 @@ namespace platform {
 
 CWnd::~CWnd() { Unsubclass(); }
 
-bool CWnd::SubclassDlgItem(int id, HWND parent) {
-    if (m_subclassed) return false;
-    HWND control = GetDlgItem(parent, id);
-    if (!control) return false;
-    if (!SetWindowSubclass(control, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+bool CWnd::SubclassDlgItem(int id, HWND parent) { return SubclassWindow(GetDlgItem(parent, id)); }
+
+bool CWnd::SubclassWindow(HWND window) {
+    if (m_subclassed || !window) return false;
+    if (!SetWindowSubclass(window, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
-    m_hWnd = control;
+    m_hWnd = window;
     m_subclassed = true;
     return true;
 }
@@ -42,12 +42,14 @@ RECT CWnd::GetClientRect() const {
     return rect;
 }
 
-std::wstring CWnd::GetWindowText() const {
-    const int length = ::GetWindowTextLengthW(m_hWnd);
+std::wstring WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = ::GetWindowTextW(m_hWnd, buffer.data(), length + 1);
+    const int copied = ::GetWindowTextW(window, buffer.data(), length + 1);
     return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
+
+std::wstring CWnd::GetWindowText() const { return WindowText(m_hWnd); }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
@@ -70,6 +72,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         wnd->Unsubclass();
         wnd->m_hWnd = nullptr;
+        wnd->PostNcDestroy();  // may delete the object: nothing touches it after this
     }
     return result;
 }

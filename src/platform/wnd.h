@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The whole text of any window.
+std::wstring WindowText(HWND window);
+
 class CWnd {
 public:
     CWnd() = default;
@@ -20,6 +23,8 @@ public:
     // Routes the control's messages to WindowProc until the window is destroyed or this object
     // goes (SetWindowSubclass, keyed by this object's address). False if already attached.
     bool SubclassDlgItem(int id, HWND parent);
+    // The same for a window the library created itself.
+    bool SubclassWindow(HWND window);
 
     // Notifications the parent dialog hands back to the control that sent them.
     virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
@@ -40,6 +45,9 @@ protected:
     // Messages of a subclassed control; the default passes them to the control's own procedure.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Called last, after the window's final message (WM_NCDESTROY) was handled and this object
+    // detached from it: an object that owns itself deletes itself here.
+    virtual void PostNcDestroy() {}
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

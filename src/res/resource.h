@@ -33,6 +33,12 @@
 #define IDC_LIST_SLAB 1026
 
 // Colour dialogs: templates, controls, bitmaps, strings
+#define IDD_SDP_SHOWCLR 1022
+#define IDD_SDP_SELECTCOLOR 1023
+
+#define IDC_COLOR_LIST 1021
+#define IDC_SWATCH_FIRST 1028  // sixteen swatches, 1028 to 1043, colour numbers 0 to 15
+#define IDC_COLOR_PREVIEW 1044
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -1,7 +1,7 @@
 // Client-area snapshots for colour checks.
 #include "client_snapshot.h"
 
-ClientSnapshot::ClientSnapshot(HWND window) {
+ClientSnapshot::ClientSnapshot(HWND window, Source source) {
     RECT client{};
     GetClientRect(window, &client);
     HDC screen = GetDC(nullptr);
@@ -9,7 +9,15 @@ ClientSnapshot::ClientSnapshot(HWND window) {
     m_bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     ReleaseDC(nullptr, screen);
     m_old = SelectObject(m_dc, m_bitmap);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
+    if (source == Source::PrintClient) {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
+        return;
+    }
+    // Pending painting first (a cross-thread send waits for the window's thread to paint).
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC shown = GetDC(window);
+    BitBlt(m_dc, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
+    ReleaseDC(window, shown);
 }
 
 ClientSnapshot::~ClientSnapshot() {

@@ -1,11 +1,13 @@
 // A picture of a control's client area, drawn by the control itself into a memory bitmap
-// (WM_PRINTCLIENT), so colours are read without depending on what is on the screen.
+// (WM_PRINTCLIENT), so colours are read without depending on what is on the screen. A window
+// that paints only in WM_PAINT (a dialog) is copied from the screen instead.
 #pragma once
 #include <windows.h>
 
 class ClientSnapshot {
 public:
-    explicit ClientSnapshot(HWND window);
+    enum class Source { PrintClient, Screen };
+    explicit ClientSnapshot(HWND window, Source source = Source::PrintClient);
     ~ClientSnapshot();
     ClientSnapshot(const ClientSnapshot&) = delete;
     ClientSnapshot& operator=(const ClientSnapshot&) = delete;

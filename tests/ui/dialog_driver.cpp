@@ -22,15 +22,24 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM removed, LPARAM lParam) {
 
 struct FindDialog {
     HWND found = nullptr;
+    HWND except = nullptr;  // with `except`, only an enabled dialog other than it counts
 };
 
-BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM lParam) {
+bool IsVisibleDialog(HWND hwnd) {
     wchar_t cls[16] = {};
     GetClassNameW(hwnd, cls, 16);
-    if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd)) {
-        reinterpret_cast<FindDialog*>(lParam)->found = hwnd;
-        return FALSE;
-    }
+    return lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd);
+}
+
+BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM lParam) {
+    auto& find = *reinterpret_cast<FindDialog*>(lParam);
+    if (!IsVisibleDialog(hwnd) || (find.except && (hwnd == find.except || !IsWindowEnabled(hwnd)))) return TRUE;
+    find.found = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK CancelVisibleDialog(HWND hwnd, LPARAM) {
+    if (IsVisibleDialog(hwnd)) PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     return TRUE;
 }
 
@@ -91,6 +100,12 @@ void DialogDriver::KeyTo(HWND target, UINT vk) {
     Sync();
 }
 
+void DialogDriver::Type(const std::wstring& text) {
+    HWND target = Focus();
+    for (wchar_t c : text) PostMessageW(target ? target : m_dialog, WM_CHAR, c, 1);
+    Sync();
+}
+
 void DialogDriver::CloseBox() {
     PostMessageW(m_dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     Sync();
@@ -113,6 +128,19 @@ bool DialogDriver::WaitClosed(DWORD ms) {
         Sleep(2);
     }
     return true;
+}
+
+HWND DialogDriver::WaitForOtherDialog(DWORD ms) const {
+    const DWORD thread = GetWindowThreadProcessId(m_dialog, nullptr);
+    const DWORD start = GetTickCount();
+    do {
+        FindDialog find;
+        find.except = m_dialog;
+        EnumThreadWindows(thread, &FindVisibleDialog, reinterpret_cast<LPARAM>(&find));
+        if (find.found) return find.found;
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+    return nullptr;
 }
 
 std::wstring DialogDriver::Text(HWND window) const {
@@ -143,7 +171,8 @@ DialogRun RunDialog(const std::function<void()>& call, const std::function<void(
         run.leftOpen = true;
         const DWORD start = GetTickCount();
         while (driver.IsOpen() && GetTickCount() - start < timeoutMs) {
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            // Dialogs it opened run their own loops: they must end before it can.
+            EnumThreadWindows(mainThread, &CancelVisibleDialog, 0);
             driver.WaitClosed(500);
         }
     });

@@ -23,12 +23,17 @@ public:
     // Key down and up, posted to the window that has the keyboard focus.
     void Key(UINT vk);
     void KeyTo(HWND window, UINT vk);
+    // Characters as typing makes them (WM_CHAR), posted to the window that has the focus.
+    void Type(const std::wstring& text);
     // The close box of the title bar.
     void CloseBox();
     // Waits until the dialog's modal loop has handled everything posted so far.
     void Sync();
     // Waits for the dialog to close; false if it is still open after `ms` milliseconds.
     bool WaitClosed(DWORD ms = 3000);
+    // Waits for a dialog this one opened (a nested dialog or a message box: the enabled dialog
+    // of the same thread that is not this one); null if none appears within `ms` milliseconds.
+    HWND WaitForOtherDialog(DWORD ms = 3000) const;
 
     std::wstring Text(HWND window) const;
     std::wstring ItemText(int id) const { return Text(Item(id)); }
@@ -46,6 +51,7 @@ struct DialogRun {
 
 // Calls `call` (which shows a dialog) on this thread and runs `script` against the dialog on
 // another. If no dialog appears, the script does not run. A dialog the script leaves open, or
-// one still open after timeoutMs, is cancelled, so a fault fails one test instead of hanging.
+// one still open after timeoutMs, is cancelled (with every dialog it opened), so a fault fails
+// one test instead of hanging.
 DialogRun RunDialog(const std::function<void()>& call, const std::function<void(DialogDriver&)>& script,
                     DWORD timeoutMs = 15000);

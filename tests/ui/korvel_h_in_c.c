@@ -11,6 +11,7 @@ int KorvelHeaderDeclaresEveryExportInC(void) {
     FXJG_SHOWZHNL_DLG(0, &count, &columns, &choice, "a|b|c", "title");
     FXJG_SHOWZX_DLG(0, &count, &columns, &choice, &option, "a|b|c", "title");
     MEMB_DESIGN_INOF_SHOWDLG(0, 0, &choice);
+    SDP_SHOWCOLOR_DLG(0, &count, &choice, "a|b|c", "title");
     SJJG_SHOWZF_DLG(0, &count, &choice, "{a|b}");
     return count == 3 && columns == 2 && choice == 1 && option == 1 && KORVEL_MAX_NUMBERED_ITEMS > 0;
 }

@@ -62,6 +62,14 @@ RECT ListView::RowLabel(int row) const {
     return rect;
 }
 
+RECT ListView::CellBounds(int row, int col) const {
+    RECT rect{};
+    rect.top = col;
+    rect.left = LVIR_BOUNDS;
+    SendMessageW(m_list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
 int ListView::ClientWidth() const {
     RECT rect{};
     GetClientRect(m_list, &rect);

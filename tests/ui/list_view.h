@@ -31,6 +31,9 @@ public:
     POINT PointOn(int row, UINT part) const;
     RECT RowBounds(int row) const;
     RECT RowLabel(int row) const;
+    // A cell's rectangle as the list reports it (LVM_GETSUBITEMRECT, LVIR_BOUNDS); col > 0.
+    RECT CellBounds(int row, int col) const;
+    int TopRow() const { return static_cast<int>(SendMessageW(m_list, LVM_GETTOPINDEX, 0, 0)); }
     int ClientWidth() const;
     // The middle of a cell, in the list's client coordinates (columns from the row's left edge).
     POINT CellCenter(int row, int col) const;

@@ -23,6 +23,8 @@ constexpr DWORD kCaseList =
     kChild | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kGridList = kCaseList | LVS_NOCOLUMNHEADER | LVS_OWNERDRAWFIXED;
 constexpr DWORD kBorderlessList = kCaseList & ~static_cast<DWORD>(WS_BORDER);
+constexpr DWORD kPushButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kSwatch = kChild | BS_OWNERDRAW | BS_FLAT | WS_TABSTOP;
 
 struct Expected {
     int id;
@@ -35,6 +37,19 @@ TemplateControl Button(int id, const wchar_t* text, DWORD style, RECT rect) { re
 TemplateControl List(DWORD style, RECT rect, int id = 1015) { return {id, L"SYSLISTVIEW32", L"List1", style, rect}; }
 TemplateControl SwitchList(int id, RECT rect) { return {id, L"SYSLISTVIEW32", L"", kCaseList, rect}; }
 TemplateControl Label(const wchar_t* text, RECT rect) { return {-1, L"STATIC", text, kChild | SS_LEFT | WS_GROUP, rect}; }
+
+// The picker: OK, Cancel, sixteen swatches in two rows of eight, the preview and its label.
+std::vector<TemplateControl> PickerControls() {
+    std::vector<TemplateControl> controls{Button(IDOK, L"确定", kOk, {77, 79, 50, 14}),
+                                          Button(IDCANCEL, L"取消", kCancel, {136, 79, 50, 14})};
+    for (int k = 0; k < 16; ++k) {
+        const std::wstring text = L"Button" + std::to_wstring(k + 1);
+        controls.push_back(Button(1028 + k, text.c_str(), kSwatch, {7 + 23 * (k % 8), k < 8 ? 7 : 23, 18, 12}));
+    }
+    controls.push_back({1044, L"STATIC", L"", kChild | SS_BLACKFRAME, {7, 56, 58, 37}});
+    controls.push_back(Label(L"颜色预览", {7, 45, 33, 8}));
+    return controls;
+}
 
 const std::vector<Expected>& Templates() {
     static const std::vector<Expected> templates{
@@ -77,6 +92,10 @@ const std::vector<Expected>& Templates() {
            kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP | TVS_NOTOOLTIPS |
                TVS_FULLROWSELECT | WS_BORDER | WS_TABSTOP,
            {7, 7, 162, 273}}}},
+        {1022, L"选择颜色", {0, 0, 200, 272},
+         {{1021, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 7, 186, 214}}, Label(L"改变颜色时，请用鼠标点击颜色区域", {64, 231, 129, 8}),
+          Button(IDOK, L"确定", kPushButton, {35, 250, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {109, 250, 50, 14})}},
+        {1023, L"选择颜色", {0, 0, 193, 100}, PickerControls()},
     };
     return templates;
 }

@@ -1,0 +1,18 @@
+// CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker.
+#pragma once
+#include <windows.h>
+
+#include "platform/wnd.h"
+
+class CButtonEx : public platform::CWnd {
+public:
+    // Stores the face colour; the button is drawn with it the next time it paints.
+    void SetColor(COLORREF color) noexcept { m_color = color; }
+
+    bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override;
+
+    COLORREF m_color = 0;
+
+private:
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+};

@@ -1,0 +1,42 @@
+// The picker: swatches bound to controls 1028 to 1043, the preview painted by the dialog under
+// the frame of control 1044.
+#include "colour/SDP_SelectColor.h"
+
+#include "platform/data_exchange.h"
+#include "platform/handles.h"
+#include "res/resource.h"
+
+CSDP_SelectColor::CSDP_SelectColor() noexcept : CDialog(IDD_SDP_SELECTCOLOR) {}
+
+COLORREF CSDP_SelectColor::GetColor() const noexcept {
+    return HasSelection() ? core::BaseColor(m_nSelect) : CLR_INVALID;
+}
+
+void CSDP_SelectColor::DoDataExchange(platform::CDataExchange* pDX) {
+    for (int i = 0; i < core::kColorCount; ++i)
+        platform::DDX_Control(pDX, IDC_SWATCH_FIRST + i, m_btnColor[static_cast<std::size_t>(i)]);
+}
+
+BOOL CSDP_SelectColor::OnInitDialog() {
+    CDialog::OnInitDialog();
+    for (int i = 0; i < core::kColorCount; ++i)
+        m_btnColor[static_cast<std::size_t>(i)].SetColor(core::BaseColor(i));
+    GetWindowRect(GetDlgItem(IDC_COLOR_PREVIEW), &m_rcPreview);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_rcPreview), 2);
+    return TRUE;  // the platform focuses the first tab stop, OK
+}
+
+bool CSDP_SelectColor::OnCommand(int id, int /*code*/, HWND /*control*/) {
+    // Any command repaints the preview; a swatch's also selects its colour.
+    const int swatch = id - IDC_SWATCH_FIRST;
+    if (core::IsColorNumber(swatch)) m_nSelect = swatch;
+    InvalidateRect(m_hWnd, &m_rcPreview, TRUE);
+    return false;  // OK and Cancel close the dialog as usual
+}
+
+bool CSDP_SelectColor::OnPaint() {
+    platform::PaintDC dc(m_hWnd);
+    // No colour selected: the preview shows only its frame.
+    if (HasSelection()) platform::FillSolidRect(dc.get(), m_rcPreview, GetColor());
+    return true;
+}

@@ -1,0 +1,37 @@
+// CSDP_ShowCLR: the colour table (template 1022): the host's display items, each with one of
+// the sixteen base colours, which the user changes with the picker opened from its colour cell.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/ListCtrlEx.h"
+#include "platform/dialog.h"
+#include "platform/image_list.h"
+
+class CSDP_ShowCLR : public platform::CDialog {
+public:
+    CSDP_ShowCLR() noexcept;
+
+    // count entries of the colour numbers and of the GBK name list, entry 0 (never shown)
+    // included. The count is cut to the names (none when negative); only that many colour
+    // numbers are read, each outside 0 to 15 taken as 1.
+    void SetColorTable(int count, const int* colors, const char* lpszNames);
+
+    int m_nCount = 0;                     // entries in use
+    std::vector<int> m_pColorNumbers;     // numbered like the names; read back on OK
+    std::vector<std::wstring> m_pNames;
+    std::wstring m_strCaption;            // the host's fifth argument: kept, never shown
+
+protected:
+    void DoDataExchange(platform::CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    int WidestName() const;
+
+    platform::CImageList m_imageList;
+    CListCtrlEx m_list;
+};

@@ -1,0 +1,174 @@
+// The colour cell list: colour cells by custom draw, the choosers opened from them, in-place
+// editing of the edit column, and the custom colours every list shares with the chooser.
+#include "controls/ListCtrlEx.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "colour/SDP_SelectColor.h"
+#include "controls/ListCellEdit.h"
+#include "core/palette.h"
+#include "platform/color_dialog.h"
+#include "platform/handles.h"
+
+namespace {
+
+constexpr std::array<COLORREF, core::kColorCount> BasePaletteColors() {
+    std::array<COLORREF, core::kColorCount> colors{};
+    for (std::size_t i = 0; i < colors.size(); ++i) colors[i] = core::kBasePalette[i];
+    return colors;
+}
+
+// The chooser's sixteen custom colours, shared by every list for the life of the library: the
+// base palette until the user changes them in the chooser.
+std::array<COLORREF, core::kColorCount> g_customColors = BasePaletteColors();
+
+constexpr int kNarrowestEditedColumn = 5;
+
+DWORD EditAlignment(int columnFormat) {
+    switch (columnFormat & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT: return ES_RIGHT;
+    case LVCFMT_CENTER: return ES_CENTER;
+    default: return ES_LEFT;
+    }
+}
+
+}  // namespace
+
+int CListCtrlEx::FindColorNumber(COLORREF color) {
+    core::ColorTable table{};
+    std::copy(g_customColors.begin(), g_customColors.end(), table.begin());
+    return core::FindColorNumber(color, table);
+}
+
+LRESULT CListCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+        OnScroll(message, wParam, lParam);
+        return 0;
+    default:
+        return DefaultProc(message, wParam, lParam);
+    }
+}
+
+bool CListCtrlEx::OnReflectedNotify(NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+    case NM_CUSTOMDRAW:
+        result = OnCellCustomDraw(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+        return true;
+    case LVN_ENDLABELEDITW:
+        OnCellEndEdit(reinterpret_cast<const NMLVDISPINFOW&>(header));
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CListCtrlEx::OnCellCustomDraw(const NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        if (draw.iSubItem != m_nColorColumn) return CDRF_DODEFAULT;
+        // Selected or not, the cell shows the row's colour and nothing of the list's own.
+        DrawColorCell(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec), draw.iSubItem);
+        return CDRF_SKIPDEFAULT;
+    default: return CDRF_DODEFAULT;
+    }
+}
+
+void CListCtrlEx::DrawColorCell(HDC dc, int row, int subItem) const {
+    RECT cell{};
+    GetSubItemRect(row, subItem, LVIR_BOUNDS, cell);
+    --cell.bottom;
+    ++cell.left;
+    // The outline in the DC's own pen (one pixel), then the colour inside it.
+    Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
+    InflateRect(&cell, -1, -1);
+    platform::FillSolidRect(dc, cell, RowColor(row));
+}
+
+void CListCtrlEx::OnLButtonDown(UINT flags, POINT point) {
+    // The list's own handling first: it selects the row and takes the focus, which ends an edit.
+    DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
+    if (!m_hWnd) return;
+    int column = 0;
+    const int row = CellFromPoint(point, &column);
+    if (row == -1) return;
+    if (column == m_nEditColumn) BeginCellEdit(row, column);
+    else if (column == m_nColorColumn) ChooseRowColor(row);
+}
+
+void CListCtrlEx::OnScroll(UINT message, WPARAM wParam, LPARAM lParam) {
+    // An open edit box would stay where the cell was: taking the focus ends the edit first.
+    if (GetFocus() != m_hWnd) SetFocus(m_hWnd);
+    DefaultProc(message, wParam, lParam);
+}
+
+void CListCtrlEx::OnCellEndEdit(const NMLVDISPINFOW& info) const {
+    if (info.item.pszText) SetItemText(info.item.iItem, info.item.iSubItem, info.item.pszText);
+}
+
+CListCellEdit* CListCtrlEx::BeginCellEdit(int row, int column) {
+    if (!EnsureVisible(row, true)) return nullptr;
+    int format = 0;
+    int width = 0;
+    if (column < 0 || column >= GetColumnCount() || !GetColumnFormatAndWidth(column, format, width) ||
+        width < kNarrowestEditedColumn)
+        return nullptr;
+    int offset = 0;
+    for (int c = 0; c < column; ++c) offset += GetColumnWidth(c);
+
+    RECT rect{};
+    GetItemRect(row, rect, LVIR_BOUNDS);
+    const RECT client = GetClientRect();
+    // A cell scrolled out of sight sideways is scrolled to the left edge first.
+    const int left = rect.left + offset;
+    if (left < 0 || left > client.right) {
+        Scroll(left, 0);
+        rect.left -= left;
+    }
+    rect.left += offset + 4;
+    rect.right = std::min<LONG>(rect.left + width - 3, client.right);
+
+    auto edit = std::make_unique<CListCellEdit>(row, column, GetItemText(row, column));
+    if (!edit->Open(m_hWnd, rect, EditAlignment(format))) return nullptr;
+    return edit.release();  // its window owns it now
+}
+
+void CListCtrlEx::ChooseRowColor(int row) {
+    const COLORREF current = RowColor(row);
+    // Column 1 holds base colours only (the colour table); any other column any colour.
+    const std::optional<COLORREF> chosen = m_nColorColumn == 1 ? PickBaseColor(current) : ChooseAnyColor(current);
+    if (!chosen) return;
+    SetItemData(row, static_cast<LPARAM>(*chosen));
+    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+}
+
+std::optional<COLORREF> CListCtrlEx::PickBaseColor(COLORREF current) const {
+    CSDP_SelectColor picker;
+    picker.SetSelection(FindColorNumber(current));
+    // Confirmed with no colour selected (the row's colour is none of the palette's and no
+    // swatch was clicked): the row keeps its colour.
+    if (picker.DoModal() != IDOK || !picker.HasSelection()) return std::nullopt;
+    return picker.GetColor();
+}
+
+std::optional<COLORREF> CListCtrlEx::ChooseAnyColor(COLORREF current) const {
+    platform::CColorDialog chooser;
+    // Fully open from the start, from the row's colour, with the shared custom colours.
+    chooser.m_cc.Flags |= CC_RGBINIT | CC_FULLOPEN;
+    chooser.m_cc.lpCustColors = g_customColors.data();
+    chooser.m_cc.rgbResult = current;
+    if (chooser.DoModal(GetAncestor(m_hWnd, GA_ROOT)) != IDOK) return std::nullopt;
+    return chooser.GetColor();
+}

@@ -1,0 +1,46 @@
+// CListCtrlEx: a report list whose rows carry a colour (the item data), drawn in a colour
+// column, and whose cells of one other column are edited in place. A press on a colour cell
+// opens the sixteen-colour picker (colour column 1) or the platform's colour chooser (any other
+// colour column); a press on the edit column opens a CListCellEdit over the cell.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+
+#include "platform/list_ctrl.h"
+
+class CListCellEdit;
+
+class CListCtrlEx : public platform::CListCtrl {
+public:
+    // Set by the owner after inserting the columns; -1 (the default) means none.
+    void SetEditColumn(int column) noexcept { m_nEditColumn = column; }
+    void SetColorColumn(int column) noexcept { m_nColorColumn = column; }
+
+    // Opens an edit box over the cell and returns it, or null when none could be opened. The
+    // box owns itself; only one exists at a time (opening one takes the focus from the last).
+    CListCellEdit* BeginCellEdit(int row, int column);
+
+    // The number of the first of the shared custom colours equal to `color`, or -1. They start
+    // as the base palette; the colour chooser may change them for the life of the library.
+    static int FindColorNumber(COLORREF color);
+
+    int m_nEditColumn = -1;
+    int m_nColorColumn = -1;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+
+private:
+    LRESULT OnCellCustomDraw(const NMLVCUSTOMDRAW& draw) const;
+    void DrawColorCell(HDC dc, int row, int subItem) const;
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnScroll(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCellEndEdit(const NMLVDISPINFOW& info) const;
+    void ChooseRowColor(int row);
+    std::optional<COLORREF> PickBaseColor(COLORREF current) const;
+    std::optional<COLORREF> ChooseAnyColor(COLORREF current) const;
+    COLORREF RowColor(int row) const { return static_cast<COLORREF>(GetItemData(row)); }
+};

@@ -1,0 +1,61 @@
+// What the tests of the colour and contour dialogs share: the controls' ids, the colours a cell
+// or the picker's preview shows, and answering the dialogs they open (the picker, the platform's
+// colour chooser, the data exchange's warnings).
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "colour_host_call.h"
+#include "dialog_driver.h"
+#include "list_view.h"
+
+constexpr int kColourTableList = 1021;
+constexpr int kContourList = 1016;
+constexpr int kCountLabel = 1024;
+constexpr int kCountBox = 1025;
+constexpr int kUpdateList = 1026;
+constexpr int kFirstSwatch = 1028;  // colour numbers 0 to 15: 1028 to 1043
+constexpr int kPreview = 1044;
+constexpr int kCellEditBox = 1000;  // the in-place edit box, a child of the list
+
+using ListScript = std::function<void(DialogDriver&, const ListView&)>;
+// Runs the colour table or the contour dialog; the script sees the dialog and its list, then OK
+// is pressed unless the script closed the dialog.
+DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script);
+DialogRun RunContour(ContourVars& vars, const ListScript& script);
+
+// Replaces the text of an edit box as the user does: a press at its end, Backspace, typing.
+void ReplaceBoxText(DialogDriver& d, int id, const std::wstring& text);
+
+// The base colours, by colour number.
+const std::vector<COLORREF>& BaseColours();
+
+// Whether most of the cell (inside its outline) shows `colour`.
+bool CellShows(const ListView& list, int row, int col, COLORREF colour);
+// The colour most of the picker's preview (inside its frame) shows.
+bool PreviewShows(const DialogDriver& picker, COLORREF colour);
+
+// The open in-place edit box of the list, or null.
+HWND CellEditBox(const ListView& list);
+// A press in the middle of a cell; for an edit cell this opens the box.
+void ClickCell(DialogDriver& d, const ListView& list, int row, int col);
+
+// The dialog the press on a colour cell opened: the picker or the colour chooser.
+HWND OpenColourCell(DialogDriver& d, const ListView& list, int row, int col);
+
+// The colour the platform's chooser shows in its red, green and blue boxes.
+COLORREF ChooserColour(const DialogDriver& chooser);
+// Types a colour into the chooser's red, green and blue boxes.
+void TypeChooserColour(DialogDriver& chooser, COLORREF colour);
+// A press on custom colour `index` (0 to 15, row by row) of the chooser.
+void ClickCustomColour(DialogDriver& chooser, int index);
+
+struct Warning {
+    std::wstring title;
+    std::wstring text;
+};
+// Answers with OK every message box the dialog shows from now on, until it shows no more.
+std::vector<Warning> AnswerWarnings(DialogDriver& d);

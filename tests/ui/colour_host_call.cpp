@@ -1,0 +1,49 @@
+// Calls of the colour and contour exports with the host's variables.
+#include "colour_host_call.h"
+
+#include <utility>
+
+#include "gbk.h"
+#include "korvel_library.h"
+
+namespace {
+using ColourTableExport = void(__cdecl*)(int*, int*, int*, const char*, const char*);
+using ContourExport = void(__cdecl*)(int*, int*, int*, float*, unsigned long*);
+
+template <class T>
+T* Ptr(T& value, bool null) {
+    return null ? nullptr : &value;
+}
+}  // namespace
+
+ColourTableVars ColourTable(const std::wstring& names, std::vector<int> colors, int spare) {
+    ColourTableVars vars;
+    vars.names = Gbk(names);
+    vars.count = static_cast<int>(colors.size());
+    vars.colors = std::move(colors);
+    vars.colors.resize(vars.colors.size() + static_cast<std::size_t>(spare), kUntouched);
+    return vars;
+}
+
+ContourVars Contour(int mode, std::vector<float> values, std::vector<unsigned long> colors, int spare) {
+    ContourVars vars;
+    vars.mode = mode;
+    vars.count = static_cast<int>(values.size());
+    vars.values = std::move(values);
+    vars.colors = std::move(colors);
+    vars.values.resize(vars.values.size() + static_cast<std::size_t>(spare), kUntouchedValue);
+    vars.colors.resize(vars.values.size(), kUntouchedColor);
+    return vars;
+}
+
+void CallColourTable(ColourTableVars& v) {
+    static const auto call = KorvelLibrary::Get().ExportAs<ColourTableExport>("SDP_SHOWCOLOR_DLG");
+    call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), v.nullColors ? nullptr : v.colors.data(),
+         v.nullNames ? nullptr : v.names.c_str(), v.caption);
+}
+
+void CallContour(ContourVars& v) {
+    static const auto call = KorvelLibrary::Get().ExportAs<ContourExport>("SDP_SHOWDWY_DLG");
+    call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), Ptr(v.mode, v.nullMode),
+         v.nullValues ? nullptr : v.values.data(), v.nullColors ? nullptr : v.colors.data());
+}
