@@ -50,6 +50,7 @@
 #endif
 
 #define KORVEL_MAX_NUMBERED_ITEMS 5000
+#define KORVEL_MAX_CONTOUR_LINES 50
 
 #ifdef __cplusplus
 extern "C" {
@@ -191,6 +192,29 @@ KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused
  */
 KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, const char* lpszNames,
                                               const char* lpszCaption);
+
+/*
+ * SDP_SHOWDWY_DLG (ordinal 9): "等位移值" - the values and colours of the contour lines of
+ * equal displacement or equal stress. A click on a value edits it in place; a click on a colour
+ * opens the system's colour dialog, whose sixteen custom colours start as the colours of
+ * SDP_SHOWCOLOR_DLG and keep the user's changes until the library is unloaded.
+ *   pResult  out     0 OK, 1 otherwise, 2 the user asked for another number of lines: the host
+ *                    prepares that many values and colours and calls again.
+ *   pCount   in/out  number of lines: more than KORVEL_MAX_CONTOUR_LINES shows that many, a
+ *                    negative count none. Written with result 0 (the lines shown; not when the
+ *                    count was negative) and with result 2 (the number asked for, 1...50).
+ *   pMode    in      1 equal displacement ("等位移"), any other value equal stress ("等应力").
+ *   pValues  in/out  one value per line shown: only those are read, and written with result 0.
+ *                    A value comes back through its text of six significant digits ("%g"), so
+ *                    0.1234567 comes back as 0.123457. Typed text is read as atof reads it
+ *                    ("12abc" is 12, "abc" is 0); beyond the range of a float it is an
+ *                    infinity. Infinities and NaNs are shown as "inf", "-inf", "nan" and come
+ *                    back unchanged unless edited.
+ *   pColors  in/out  one colour per line shown, 0x00BBGGRR (a COLORREF); read and written as
+ *                    pValues.
+ */
+KORVEL_API void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMode, float* pValues,
+                                            unsigned long* pColors);
 
 /*
  * SJJG_SHOWZF_DLG (ordinal 10): "设计结果－构件字符显示开关" - which design-result texts are

@@ -2,18 +2,30 @@
 // gives result 1 without a dialog, and no exception leaves the library.
 #pragma once
 
-// body() returns true when the dialog ended with OK and the outputs were written; a body given a
-// null pointer returns false before it shows anything.
+// Result codes: OK, anything else (also a failure), and, for the contour dialog only, another
+// number of lines asked for.
+constexpr int kResultOk = 0;
+constexpr int kResultNotOk = 1;
+constexpr int kResultNewLineCount = 2;
+
+// body() returns the result code; a body given a null pointer returns kResultNotOk before it
+// shows anything.
+template <class Body>
+void RunExportWithCode(int* pResult, Body body) noexcept {
+    if (!pResult) return;
+    int code = kResultNotOk;
+    try {
+        code = body();
+    } catch (...) {
+        code = kResultNotOk;
+    }
+    *pResult = code;
+}
+
+// body() returns true when the dialog ended with OK and the outputs were written.
 template <class Body>
 void RunExport(int* pResult, Body body) noexcept {
-    if (!pResult) return;
-    bool ok = false;
-    try {
-        ok = body();
-    } catch (...) {
-        ok = false;
-    }
-    *pResult = ok ? 0 : 1;
+    RunExportWithCode(pResult, [&] { return body() ? kResultOk : kResultNotOk; });
 }
 
 // True when none of the pointers is null.

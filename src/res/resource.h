@@ -33,12 +33,21 @@
 #define IDC_LIST_SLAB 1026
 
 // Colour dialogs: templates, controls, bitmaps, strings
+#define IDD_SDP_SHOWDWY 1021
 #define IDD_SDP_SHOWCLR 1022
 #define IDD_SDP_SELECTCOLOR 1023
 
+#define IDC_CONTOUR_LIST 1016
 #define IDC_COLOR_LIST 1021
+#define IDC_CONTOUR_COUNT_LABEL 1024
+#define IDC_CONTOUR_COUNT 1025
+#define IDC_UPDATE_LIST 1026
 #define IDC_SWATCH_FIRST 1028  // sixteen swatches, 1028 to 1043, colour numbers 0 to 15
 #define IDC_COLOR_PREVIEW 1044
+
+// The warnings of the dialogs' data exchange
+#define IDP_PARSE_INT 0xF110
+#define IDP_PARSE_INT_RANGE 0xF111
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -29,7 +29,7 @@ TEST(LibraryTest, ExportsItsWorkingDialogsByNameAndOrdinalOnly) {
     const std::vector<ExportEntry> expected{
         {"FXJG_SHOWDH_DLG", 1},   {"FXJG_SHOWND_DLG", 2}, {"FXJG_SHOWWY_DLG", 3}, {"FXJG_SHOWZB_DLG", 4},
         {"FXJG_SHOWZHNL_DLG", 5}, {"FXJG_SHOWZX_DLG", 6}, {"MEMB_DESIGN_INOF_SHOWDLG", 7},
-        {"SDP_SHOWCOLOR_DLG", 8}, {"SJJG_SHOWZF_DLG", 10}};
+        {"SDP_SHOWCOLOR_DLG", 8}, {"SDP_SHOWDWY_DLG", 9}, {"SJJG_SHOWZF_DLG", 10}};
     const auto* exports =
         reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(Base() + Directory(IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
     const auto* names = reinterpret_cast<const DWORD*>(Base() + exports->AddressOfNames);

@@ -92,6 +92,13 @@ const std::vector<Expected>& Templates() {
            kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP | TVS_NOTOOLTIPS |
                TVS_FULLROWSELECT | WS_BORDER | WS_TABSTOP,
            {7, 7, 162, 273}}}},
+        {1021, L"等位移值", {0, 0, 220, 327},
+         {Button(IDOK, L"确定", kOk, {41, 305, 50, 14}), {1016, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 30, 206, 243}},
+          Button(IDCANCEL, L"取消", kCancel, {125, 305, 50, 14}),
+          {1024, L"STATIC", L"等位移值个数(<50)", kChild | SS_LEFT | WS_GROUP, {7, 10, 73, 8}},
+          {1025, L"EDIT", L"", kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {85, 7, 43, 14}},
+          Button(1026, L"更新列表", kPushButton, {135, 7, 50, 14}),
+          Label(L"改变数值或颜色时，请用鼠标点击相应区域", {60, 279, 153, 8})}},
         {1022, L"选择颜色", {0, 0, 200, 272},
          {{1021, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 7, 186, 214}}, Label(L"改变颜色时，请用鼠标点击颜色区域", {64, 231, 129, 8}),
           Button(IDOK, L"确定", kPushButton, {35, 250, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {109, 250, 50, 14})}},

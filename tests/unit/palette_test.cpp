@@ -48,8 +48,14 @@ TEST(PaletteTest, SearchesTheTableItIsGiven) {
 }
 
 TEST(PaletteTest, NumbersOutsideTheTableBecomeDarkBlue) {
-    for (int number : {-1, 16, 20, -2147483647 - 1, 2147483647}) EXPECT_EQ(core::ValidColorNumber(number), 1) << number;
-    for (int number = 0; number < core::kColorCount; ++number) EXPECT_EQ(core::ValidColorNumber(number), number);
+    for (int number : {-1, 16, 20, -2147483647 - 1, 2147483647}) {
+        EXPECT_EQ(core::ValidColorNumber(number), 1) << number;
+        EXPECT_EQ(core::BaseColor(number), 0xAA0000u) << number;
+    }
+    for (int number = 0; number < core::kColorCount; ++number) {
+        EXPECT_EQ(core::ValidColorNumber(number), number);
+        EXPECT_EQ(core::BaseColor(number), core::kBasePalette[static_cast<std::size_t>(number)]);
+    }
 }
 
 }  // namespace

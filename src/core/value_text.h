@@ -1,0 +1,19 @@
+// Contour values as text: shown with six significant digits ("%g") and read back as the C
+// library's atof reads a number, so an untouched value comes back through its six-digit text.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// "%g" of the value as a double: six significant digits, trailing zeros dropped, exponent form
+// for very large or small values ("1e-07", "1e+20"); "inf", "-inf", "nan" and "-nan" for values
+// that are not finite. Always with a decimal point '.', whatever the process's locale.
+std::wstring FormatValue(float value);
+
+// Leading blanks are skipped and the longest start that forms a decimal number (sign, digits,
+// fraction, exponent) or an infinity or NaN is read; text without one reads as 0. The result
+// is rounded to single precision; beyond its range it is an infinity.
+float ParseValue(std::wstring_view text);
+
+}  // namespace core
