@@ -151,6 +151,7 @@ void CListCtrlEx::ChooseRowColor(int row) {
     const std::optional<COLORREF> chosen = m_nColorColumn == 1 ? PickBaseColor(current) : ChooseAnyColor(current);
     if (!chosen) return;
     SetItemData(row, static_cast<LPARAM>(*chosen));
+    // A new item value alone does not promise a repaint of the row.
     SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }
 

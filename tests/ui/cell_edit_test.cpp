@@ -13,13 +13,6 @@
 
 namespace {
 
-RECT RectIn(HWND window, HWND in) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 ContourVars ThreeLines() { return Contour(1, {0.5f, 1.0f, 2.25f}, {0x0000FF, 0x00FF00, 0xFF0000}); }
 
 TEST(ColourCellEditTest, PressOnAValueOpensABoxOverTheCellWithItsTextSelected) {

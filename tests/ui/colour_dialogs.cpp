@@ -11,13 +11,6 @@
 
 namespace {
 
-RECT ClientRectOf(HWND window, HWND in) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 BOOL CALLBACK FindStaticText(HWND child, LPARAM lParam) {
     wchar_t cls[16] = {};
     GetClassNameW(child, cls, 16);
@@ -47,6 +40,21 @@ DialogRun RunContour(ContourVars& vars, const ListScript& script) {
     return RunWithList([&] { CallContour(vars); }, kContourList, script);
 }
 
+void LeaveBy(DialogDriver& d, Leave way) {
+    switch (way) {
+    case Leave::CancelButton: d.ClickItem(IDCANCEL); break;
+    case Leave::Escape: d.Key(VK_ESCAPE); break;
+    case Leave::CloseBox: d.CloseBox(); break;
+    }
+}
+
+RECT RectIn(HWND window, HWND in) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 void ReplaceBoxText(DialogDriver& d, int id, const std::wstring& text) {
     HWND box = d.Item(id);
     RECT client{};
@@ -68,7 +76,7 @@ bool CellShows(const ListView& list, int row, int col, COLORREF colour) {
 }
 
 bool PreviewShows(const DialogDriver& picker, COLORREF colour) {
-    const RECT preview = ClientRectOf(picker.Item(kPreview), picker.Dialog());
+    const RECT preview = RectIn(picker.Item(kPreview), picker.Dialog());
     return ClientSnapshot(picker.Dialog(), ClientSnapshot::Source::Screen).MostlyColor(preview, colour);
 }
 
@@ -101,7 +109,7 @@ void TypeChooserColour(DialogDriver& chooser, COLORREF colour) {
 
 void ClickCustomColour(DialogDriver& chooser, int index) {
     // Two rows of eight equal cells over the custom colour area.
-    const RECT area = ClientRectOf(chooser.Item(COLOR_CUSTOM1), chooser.Dialog());
+    const RECT area = RectIn(chooser.Item(COLOR_CUSTOM1), chooser.Dialog());
     const int width = (area.right - area.left) / 8;
     const int height = (area.bottom - area.top) / 2;
     const POINT centre{area.left + (index % 8) * width + width / 2, area.top + (index / 8) * height + height / 2};

@@ -27,6 +27,14 @@ using ListScript = std::function<void(DialogDriver&, const ListView&)>;
 DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script);
 DialogRun RunContour(ContourVars& vars, const ListScript& script);
 
+// The ways out of a dialog other than OK, and taking one of them.
+enum class Leave { CancelButton, Escape, CloseBox };
+constexpr Leave kEveryWayButOk[] = {Leave::CancelButton, Leave::Escape, Leave::CloseBox};
+void LeaveBy(DialogDriver& d, Leave way);
+
+// A window's rectangle in the client coordinates of `in`.
+RECT RectIn(HWND window, HWND in);
+
 // Replaces the text of an edit box as the user does: a press at its end, Backspace, typing.
 void ReplaceBoxText(DialogDriver& d, int id, const std::wstring& text);
 

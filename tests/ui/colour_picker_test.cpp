@@ -72,15 +72,14 @@ TEST(ColourPickerTest, ClickedSwatchIsPreviewedAndHandedBackOnOk) {
 }
 
 TEST(ColourPickerTest, CancelAfterSeveralSwatchesKeepsTheCellsColour) {
-    for (const UINT way : {UINT(IDCANCEL), UINT(VK_ESCAPE)}) {
+    for (const Leave way : kEveryWayButOk) {
         const ColourTableVars vars = RunPicker([&](DialogDriver& p) {
             p.ClickItem(kFirstSwatch + 14);
             p.ClickItem(kFirstSwatch + 5);
             EXPECT_TRUE(PreviewShows(p, BaseColours()[5]));
-            if (way == IDCANCEL) p.ClickItem(IDCANCEL);
-            else p.Key(VK_ESCAPE);
+            LeaveBy(p, way);
         });
-        EXPECT_EQ(vars.colors[2], 3) << way;
+        EXPECT_EQ(vars.colors[2], 3) << static_cast<int>(way);
     }
 }
 

@@ -168,7 +168,7 @@ TEST(ColourTableDialogTest, NullResultShowsNothingAndWritesNothing) {
 }
 
 TEST(ColourTableDialogTest, EveryWayButOkLeavesTheColoursAlone) {
-    for (UINT way : {UINT(IDCANCEL), UINT(VK_ESCAPE), UINT(SC_CLOSE)}) {
+    for (const Leave way : kEveryWayButOk) {
         ColourTableVars vars = ColourTable(L"H|A|B", {3, 20, 4});
         RunColourTable(vars, [&](DialogDriver& d, const ListView& list) {
             // A colour changed with the picker first.
@@ -177,13 +177,11 @@ TEST(ColourTableDialogTest, EveryWayButOkLeavesTheColoursAlone) {
             picker.ClickItem(IDOK);
             ASSERT_TRUE(picker.WaitClosed());
             EXPECT_TRUE(CellShows(list, 1, 1, BaseColours()[10]));
-            if (way == IDCANCEL) d.ClickItem(IDCANCEL);
-            else if (way == VK_ESCAPE) d.Key(VK_ESCAPE);
-            else d.CloseBox();
+            LeaveBy(d, way);
             EXPECT_TRUE(d.WaitClosed());
         });
-        EXPECT_EQ(vars.result, 1) << way;
-        EXPECT_EQ(vars.colors, (std::vector<int>{3, 20, 4, U, U, U, U})) << way;
+        EXPECT_EQ(vars.result, 1) << static_cast<int>(way);
+        EXPECT_EQ(vars.colors, (std::vector<int>{3, 20, 4, U, U, U, U})) << static_cast<int>(way);
     }
 }
 

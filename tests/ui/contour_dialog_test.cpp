@@ -182,7 +182,7 @@ TEST(ColourContourDialogTest, NullResultShowsNothingAndWritesNothing) {
 }
 
 TEST(ColourContourDialogTest, EveryWayButOkLeavesEverythingAlone) {
-    for (const UINT way : {UINT(IDCANCEL), UINT(VK_ESCAPE), UINT(SC_CLOSE)}) {
+    for (const Leave way : kEveryWayButOk) {
         ContourVars vars = Contour(1, {0.5f, 1.0f}, {kRed, kGreen});
         const ContourVars before = vars;
         RunContour(vars, [&](DialogDriver& d, const ListView& list) {
@@ -191,12 +191,10 @@ TEST(ColourContourDialogTest, EveryWayButOkLeavesEverythingAlone) {
             d.Key(VK_RETURN);
             EXPECT_EQ(list.CellText(0, 1), L"7");
             ReplaceBoxText(d, kCountBox, L"9");
-            if (way == IDCANCEL) d.ClickItem(IDCANCEL);
-            else if (way == VK_ESCAPE) d.Key(VK_ESCAPE);
-            else d.CloseBox();
+            LeaveBy(d, way);
             EXPECT_TRUE(d.WaitClosed());
         });
-        EXPECT_EQ(vars.result, 1) << way;
+        EXPECT_EQ(vars.result, 1) << static_cast<int>(way);
         EXPECT_EQ(vars.count, 2);
         EXPECT_EQ(vars.values, before.values);
         EXPECT_EQ(vars.colors, before.colors);
