@@ -169,18 +169,22 @@ TEST(ColourCellEditTest, TheBoxGrowsToTheRightWhileTypingButNeverPastTheList) {
 }
 
 TEST(ColourCellEditTest, ScrollingEndsTheEditFirst) {
-    std::vector<float> values(50, 1.0f);
-    ContourVars vars = Contour(1, values, std::vector<unsigned long>(50, 0));
-    RunContour(vars, [](DialogDriver& d, const ListView& list) {
-        ClickCell(d, list, 0, 1);
-        d.Type(L"6");
-        PostMessageW(list.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);  // what the scroll bar sends
-        d.Sync();
-        EXPECT_EQ(CellEditBox(list), nullptr);
-        EXPECT_EQ(list.CellText(0, 1), L"6");
-        EXPECT_EQ(list.TopRow(), 1);
-    });
-    EXPECT_EQ(vars.values[0], 6.0f);
+    for (const bool wheel : {false, true}) {
+        ContourVars vars = Contour(1, std::vector<float>(50, 1.0f), std::vector<unsigned long>(50, 0));
+        RunContour(vars, [&](DialogDriver& d, const ListView& list) {
+            ClickCell(d, list, 0, 1);
+            d.Type(L"6");
+            // What the scroll bar sends, or the wheel turned over the list (Windows hands the
+            // wheel to the window under the pointer).
+            if (wheel) PostMessageW(list.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+            else PostMessageW(list.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+            d.Sync();
+            EXPECT_EQ(CellEditBox(list), nullptr) << wheel;
+            EXPECT_EQ(list.CellText(0, 1), L"6") << wheel;
+            EXPECT_GT(list.TopRow(), 0) << wheel;
+        });
+        EXPECT_EQ(vars.values[0], 6.0f) << wheel;
+    }
 }
 
 TEST(ColourCellEditTest, LineNamesAreNotEdited) {
