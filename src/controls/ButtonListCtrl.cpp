@@ -70,7 +70,9 @@ void CButtonListCtrl::InitList() {
     }
     const int columnWidth = core::ColumnWidth(clientWidth, m_nColumns);
 
-    // A 1-pixel-wide state image list without images: its only effect is 20-pixel rows.
+    // A 1-pixel-wide state image list without images: its only effect is 20-pixel rows. The
+    // control owns it, so the list view must not destroy it too (LVS_SHAREIMAGELISTS).
+    ModifyStyle(0, LVS_SHAREIMAGELISTS);
     m_imageList.Create(1, kRowHeight, ILC_COLORDDB, 0, 0);
     SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
     for (int col = 0; col < m_nColumns; ++col)
