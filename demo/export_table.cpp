@@ -17,6 +17,20 @@ const std::vector<ExportEntry>& Exports() {
           Names("lpszNames", L"工况|恒载|活载|X向风载|Y向风载|恒载+活载")},
          [](HostCall& h) { FXJG_SHOWND_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Text(3)); }},
 
+        {"FXJG_SHOWWY_DLG", L"各种工况位移",
+         {Int("pKindCount", L"4"), Int("pKind", L"1"), Names("lpszKinds", L"显示内容|各工况|目标组合|荷载组合"),
+          Int("pCaseCount", L"6"), Int("pCase", L"2"), Names("lpszCases", L"工况|恒载|活载|X向风载|Y向风载|地震"),
+          Caption("lpszCaption", L"各种工况位移")},
+         [](HostCall& h) {
+             *h.Result() = 9;  // in: combination mode with eight numbered load combinations
+             FXJG_SHOWWY_DLG(h.Result(), h.Int(0), h.Int(1), h.Text(2), h.Int(3), h.Int(4), h.Text(5), h.Text(6));
+         }},
+
+        {"FXJG_SHOWZB_DLG", L"显示坐标",
+         {Int("pCount", L"7"), Int("pChoice", L"3"), Names("lpszNames", L"构件|柱1|柱2|梁1|梁2|墙1|板1"),
+          Caption("lpszCaption", L"显示坐标")},
+         [](HostCall& h) { FXJG_SHOWZB_DLG(h.Result(), h.Int(0), h.Int(1), h.Text(2), h.Text(3)); }},
+
         {"FXJG_SHOWZHNL_DLG", L"选择查看",
          {Int("pCount", L"31"), Int("pColumns", L"6"), Int("pChoice", L"3"), Names("lpszNames", L"荷载组合|组合"),
           Caption("lpszCaption", L"选择查看的荷载组合")},
@@ -27,6 +41,24 @@ const std::vector<ExportEntry>& Exports() {
           Names("lpszNames", L"振型"), Caption("lpszCaption", L"各阶振型动画")},
          [](HostCall& h) {
              FXJG_SHOWZX_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Int(3), h.Text(4), h.Text(5));
+         }},
+
+        {"MEMB_DESIGN_INOF_SHOWDLG", L"构件设计结果显示开关",
+         {IntArray("pBeamSwitches", L"1 1 0 1 1", 5)},
+         [](HostCall& h) { MEMB_DESIGN_INOF_SHOWDLG(h.Result(), nullptr, h.Ints(0)); }},
+
+        {"SDP_SHOWCOLOR_DLG", L"选择颜色",
+         {Int("pCount", L"6"), IntArray("pColors", L"0 12 9 10 14 13", 6, 0),
+          Names("lpszNames", L"项目|梁|柱|墙|板|支撑"), Caption("lpszCaption", L"构件颜色")},
+         [](HostCall& h) { SDP_SHOWCOLOR_DLG(h.Result(), h.Int(0), h.Ints(1), h.Text(2), h.Text(3)); }},
+
+        {"SDP_SHOWDWY_DLG", L"等位移值",
+         {Int("pCount", L"8"), Int("pMode", L"1"), FloatArray("pValues", L"0.5 1 1.5 2 2.5 3 3.5 4", 50, 0),
+          IntArray("pColors", L"255 33023 65535 65280 16776960 16711680 16711935 8421504", 50, 0)},
+         [](HostCall& h) {
+             // COLORREFs: an unsigned long is 32 bits on Windows, like the demo's int.
+             SDP_SHOWDWY_DLG(h.Result(), h.Int(0), h.Int(1), h.Floats(2),
+                             reinterpret_cast<unsigned long*>(h.Ints(3)));
          }},
 
         {"SJJG_SHOWZF_DLG", L"设计结果－构件字符显示开关",
