@@ -114,10 +114,14 @@ void DialogCatcher::StepSettling(DWORD now) {
 void DialogCatcher::StepCapturing(DWORD now) {
     if (!IsWindow(m_dialog)) return Fail("the dialog closed before its picture was taken");
     if (now - m_since < kFlushMs) return;
-    RECT rect{};
-    GetWindowRect(m_dialog, &rect);
-    m_picture = CaptureScreen(rect);
-    if (!Captured()) m_problem = "the screen could not be read";
+    if (m_takeInner) {
+        m_picture = m_takeInner(m_dialog, m_problem);
+    } else {
+        RECT rect{};
+        GetWindowRect(m_dialog, &rect);
+        m_picture = CaptureScreen(rect);
+    }
+    if (!Captured() && m_problem.empty()) m_problem = "the screen could not be read";
     PressButton(m_dialog, IDOK);
     m_state = State::Closing;
     m_since = now;

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "screen_capture.h"
@@ -27,7 +28,14 @@ public:
     DialogCatcher(const DialogCatcher&) = delete;
     DialogCatcher& operator=(const DialogCatcher&) = delete;
 
+    // Instead of photographing the caught dialog, `takeInner` photographs one it opens (and
+    // closes again); then the caught dialog is confirmed with OK as usual.
+    using InnerPicture = std::function<RgbImage(HWND dialog, std::string& problem)>;
+    void PhotographInner(InnerPicture takeInner) { m_takeInner = std::move(takeInner); }
+
     bool Appeared() const noexcept { return m_dialog != nullptr; }
+    // Done with the dialog: closed, or given up on.
+    bool Finished() const noexcept { return m_state == State::Closed || m_state == State::GaveUp; }
     bool Captured() const noexcept { return m_picture.width > 0; }
     // The dialog closed after OK, with nothing forced.
     bool ClosedByOk() const noexcept { return Closed() && !m_forced; }
@@ -58,6 +66,7 @@ private:
     bool m_cancelPosted = false;
     bool m_forced = false;
     RgbImage m_picture;
+    InnerPicture m_takeInner;
     std::string m_problem;
     DialogCatcher* m_previous = nullptr;
     UniqueHook m_hook;

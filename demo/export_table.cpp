@@ -69,4 +69,12 @@ const std::vector<ExportEntry>& Exports() {
     return table;
 }
 
+const std::vector<InnerDialog>& InnerDialogs() {
+    static const std::vector<InnerDialog> table{
+        {"SDP_SHOWCOLOR_DLG", "picker", 1021, 1, 1},      // the colour of the second item
+        {"SDP_SHOWDWY_DLG", "colour_dialog", 1016, 0, 2},  // the colour of the first line
+    };
+    return table;
+}
+
 }  // namespace demo

@@ -19,4 +19,16 @@ struct ExportEntry {
 
 const std::vector<ExportEntry>& Exports();
 
+// A dialog that a press on a cell of an export's list opens (the colour picker, the system's
+// colour dialog): the gallery photographs it as <export>_<suffix>.png.
+struct InnerDialog {
+    const char* exportName;
+    const char* suffix;
+    int listId;  // the list control in the export's dialog
+    int row;
+    int column;
+};
+
+const std::vector<InnerDialog>& InnerDialogs();
+
 }  // namespace demo

@@ -1,7 +1,11 @@
 // One gallery step per export: call under a catcher, write the picture, report the variables.
 #include "gallery.h"
 
+#include <commctrl.h>
+
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_catcher.h"
@@ -17,6 +21,7 @@ namespace {
 
 constexpr unsigned kStepTimeoutMs = 30000;  // one export, from the call to the written picture
 constexpr unsigned kTimedOutExitCode = 3;
+constexpr DWORD kInnerDialogMs = 15000;  // for a dialog opened from a cell to be photographed and closed
 
 bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -36,8 +41,35 @@ void HandlePendingMessages() {
     }
 }
 
-// Calls one export and reports it; true when its dialog was photographed and closed with OK.
-bool ShowOne(HWND host, const ExportEntry& entry, const std::wstring& folder, Report& report) {
+// Presses a cell of the caught dialog's list and photographs the dialog the press opens; that
+// dialog's own catcher confirms it with OK. Runs inside the caught dialog's modal loop.
+RgbImage PhotographCellDialog(HWND dialog, const InnerDialog& inner, std::string& problem) {
+    HWND list = GetDlgItem(dialog, inner.listId);
+    RECT cell{};
+    cell.top = inner.column;
+    cell.left = LVIR_BOUNDS;
+    if (!list || !SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(inner.row), reinterpret_cast<LPARAM>(&cell))) {
+        problem = "the cell to press was not found";
+        return {};
+    }
+    DialogCatcher catcher;
+    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    const DWORD start = GetTickCount();
+    while (!catcher.Finished() && GetTickCount() - start < kInnerDialogMs) {
+        HandlePendingMessages();
+        Sleep(10);
+    }
+    const std::string innerProblem = catcher.Problem();
+    if (!innerProblem.empty()) problem = "the dialog opened from the cell: " + innerProblem;
+    return catcher.Picture();
+}
+
+// Calls one export and reports it; true when its dialog (or the one opened from its cell) was
+// photographed and closed with OK.
+bool ShowOne(HWND host, const ExportEntry& entry, const InnerDialog* inner, const std::wstring& folder,
+             Report& report) {
     std::size_t badArg = 0;
     std::optional<HostCall> call = HostCall::Parse(entry.args, SampleTexts(entry.args), &badArg);
     if (!call) {
@@ -53,12 +85,18 @@ bool ShowOne(HWND host, const ExportEntry& entry, const std::wstring& folder, Re
     bool closedByOk = false;
     {
         DialogCatcher catcher;
+        if (inner) {
+            catcher.PhotographInner([inner](HWND dialog, std::string& innerProblem) {
+                return PhotographCellDialog(dialog, *inner, innerProblem);
+            });
+        }
         entry.call(*call);
         picture = catcher.Picture();
         problem = catcher.Problem();
         closedByOk = catcher.ClosedByOk();
     }
-    const std::string file = std::string(entry.name) + ".png";
+    const std::string shot = std::string(entry.name) + (inner ? std::string("_") + inner->suffix : "");
+    const std::string file = shot + ".png";
     bool ok = closedByOk && problem.empty() && call->ResultCode() == 0;
     if (!ok && problem.empty())
         problem = "OK was pressed but the export stored result " + std::to_string(call->ResultCode());
@@ -69,7 +107,7 @@ bool ShowOne(HWND host, const ExportEntry& entry, const std::wstring& folder, Re
             if (problem.empty()) problem = "the picture could not be written";
         }
     }
-    std::string line = std::string(entry.name) + ": " + call->Describe();
+    std::string line = shot + ": " + call->Describe();
     if (picture.width > 0)
         line += "  (" + file + " " + std::to_string(picture.width) + "x" + std::to_string(picture.height) + ")";
     if (!problem.empty()) line += "  FAILED: " + problem;
@@ -89,16 +127,21 @@ int RunGallery(HWND host, const std::wstring& folder) {
     Watchdog watchdog([&report](const std::string& what) { report.Line(what + ": FAILED: timed out"); },
                       kTimedOutExitCode);
 
-    const std::vector<ExportEntry>& exports = Exports();
+    // Every export's dialog, then the dialogs opened from their cells.
+    std::vector<std::pair<const ExportEntry*, const InnerDialog*>> shots;
+    for (const ExportEntry& entry : Exports()) shots.emplace_back(&entry, nullptr);
+    for (const InnerDialog& inner : InnerDialogs())
+        for (const ExportEntry& entry : Exports())
+            if (std::string(entry.name) == inner.exportName) shots.emplace_back(&entry, &inner);
     int failures = 0;
-    for (const ExportEntry& entry : exports) {
+    for (const auto& [entry, inner] : shots) {
         HandlePendingMessages();
-        watchdog.Arm(entry.name, kStepTimeoutMs);
-        if (!ShowOne(host, entry, folder, report)) ++failures;
+        watchdog.Arm(entry->name, kStepTimeoutMs);
+        if (!ShowOne(host, *entry, inner, folder, report)) ++failures;
         watchdog.Disarm();
     }
-    report.Line("gallery: " + std::to_string(exports.size() - static_cast<std::size_t>(failures)) + " of " +
-                std::to_string(exports.size()) + " dialogs captured and closed");
+    report.Line("gallery: " + std::to_string(shots.size() - static_cast<std::size_t>(failures)) + " of " +
+                std::to_string(shots.size()) + " dialogs captured and closed");
     return failures;
 }
 
