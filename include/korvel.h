@@ -206,10 +206,10 @@ KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pC
  *   pMode    in      1 equal displacement ("等位移"), any other value equal stress ("等应力").
  *   pValues  in/out  one value per line shown: only those are read, and written with result 0.
  *                    A value comes back through its text of six significant digits ("%g"), so
- *                    0.1234567 comes back as 0.123457. Typed text is read as atof reads it
- *                    ("12abc" is 12, "abc" is 0); beyond the range of a float it is an
- *                    infinity. Infinities and NaNs are shown as "inf", "-inf", "nan" and come
- *                    back unchanged unless edited.
+ *                    0.1234567 comes back as 0.123457. Typed text is read as atof reads a
+ *                    decimal number ("12abc" is 12, "abc" is 0, and so are "inf" and "nan");
+ *                    beyond the range of a float it is an infinity. Infinities and NaNs are
+ *                    shown as "inf", "-inf", "nan" and come back unchanged unless edited.
  *   pColors  in/out  one colour per line shown, 0x00BBGGRR (a COLORREF); read and written as
  *                    pValues.
  */

@@ -96,7 +96,7 @@ void CSDP_ShowDWY::OnOK() {
     m_nCount = m_nRows = m_list.GetItemCount();
     for (int row = 0; row < m_nCount; ++row) {
         const auto line = static_cast<std::size_t>(row);
-        m_values[line] = core::ParseValue(m_list.GetItemText(row, kValueColumn));
+        m_values[line] = core::ReadBackValue(m_values[line], m_list.GetItemText(row, kValueColumn));
         m_colors[line] = static_cast<COLORREF>(m_list.GetItemData(row));
     }
     CDialog::OnOK();

@@ -16,6 +16,7 @@ namespace {
 constexpr int kSignificantDigits = 6;
 
 bool IsBlank(wchar_t c) noexcept { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 // The text up to its first character that is not ASCII: no other character is part of a number.
 std::string AsciiStart(std::wstring_view text) {
@@ -56,7 +57,6 @@ float WithSign(float magnitude, bool negative) noexcept { return negative ? -mag
 // undefined, so magnitudes that round past the largest float are made infinities here.
 float ToSingle(double value) noexcept {
     constexpr double kHalfwayPastMax = 0x1.ffffffp127;  // between the largest float and 2^128
-    if (std::isnan(value)) return WithSign(std::numeric_limits<float>::quiet_NaN(), std::signbit(value));
     if (std::fabs(value) >= kHalfwayPastMax)
         return WithSign(std::numeric_limits<float>::infinity(), std::signbit(value));
     return static_cast<float>(value);
@@ -78,8 +78,9 @@ float ParseValue(std::wstring_view text) {
     std::size_t i = 0;
     const bool negative = i < ascii.size() && ascii[i] == '-';
     if (i < ascii.size() && (ascii[i] == '-' || ascii[i] == '+')) ++i;
-    // from_chars takes a '-' of its own: a second sign means there is no number.
-    if (i < ascii.size() && (ascii[i] == '-' || ascii[i] == '+')) return 0.0f;
+    // A decimal number starts with a digit or a point after its sign: from_chars would also take
+    // a second sign, "inf" and "nan".
+    if (i == ascii.size() || !(IsDigit(ascii[i]) || ascii[i] == '.')) return 0.0f;
 
     double value = 0.0;
     const char* first = ascii.data() + i;
@@ -89,6 +90,11 @@ float ParseValue(std::wstring_view text) {
         value = PowerOfTen({first, static_cast<std::size_t>(end - first)}) > 0 ? std::numeric_limits<double>::infinity()
                                                                               : 0.0;
     return ToSingle(negative ? -value : value);
+}
+
+float ReadBackValue(float shown, std::wstring_view text) {
+    if (!std::isfinite(shown) && text == FormatValue(shown)) return shown;
+    return ParseValue(text);
 }
 
 }  // namespace core

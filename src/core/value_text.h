@@ -1,5 +1,6 @@
 // Contour values as text: shown with six significant digits ("%g") and read back as the C
-// library's atof reads a number, so an untouched value comes back through its six-digit text.
+// library's atof reads a decimal number, so an untouched value comes back through its six-digit
+// text.
 #pragma once
 #include <string>
 #include <string_view>
@@ -12,8 +13,14 @@ namespace core {
 std::wstring FormatValue(float value);
 
 // Leading blanks are skipped and the longest start that forms a decimal number (sign, digits,
-// fraction, exponent) or an infinity or NaN is read; text without one reads as 0. The result
-// is rounded to single precision; beyond its range it is an infinity.
+// fraction, exponent) is read; text without one reads as 0, and so do words such as "inf" or
+// "nan": a user types numbers. The result is rounded to single precision; beyond its range it
+// is an infinity.
 float ParseValue(std::wstring_view text);
+
+// The value a cell hands back. A value that is not finite has no decimal text: while its cell
+// still shows the text it was shown with ("inf", "-inf", "nan"), it comes back as it was; any
+// other text is read by ParseValue.
+float ReadBackValue(float shown, std::wstring_view text);
 
 }  // namespace core

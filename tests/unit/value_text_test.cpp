@@ -1,4 +1,5 @@
-// Contour values as text: "%g" out, atof's reading back in, and the six-digit round trip.
+// Contour values as text: "%g" out, atof's reading of decimal text back in, the six-digit round
+// trip, and values that are not finite coming back only while their text is untouched.
 #include "core/value_text.h"
 
 #include <gtest/gtest.h>
@@ -66,24 +67,56 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"below_double", L"1e-400", 0.0f}, ParseCase{"negative_below_double", L"-1e-400", -0.0f},
                     ParseCase{"long_zeros_beyond_double", L"0.00000000001e500", kInf},
                     ParseCase{"largest_float", L"3.4028234e38", std::numeric_limits<float>::max()},
-                    ParseCase{"infinity", L"inf", kInf}, ParseCase{"negative_infinity", L"-Infinity", -kInf}),
+                    ParseCase{"infinity_is_a_word", L"inf", 0.0f}, ParseCase{"long_infinity", L"infinity", 0.0f},
+                    ParseCase{"negative_infinity", L"-Infinity", 0.0f}, ParseCase{"not_a_number", L"nan", 0.0f},
+                    ParseCase{"negative_not_a_number", L"  -nan", 0.0f}, ParseCase{"upper_case_nan", L"NAN", 0.0f},
+                    ParseCase{"sign_then_point", L"-.5", -0.5f}),
     [](const testing::TestParamInfo<ParseCase>& i) { return std::string(i.param.label); });
-
-TEST(ParseValueTest, NotANumberReadsAsOne) {
-    EXPECT_TRUE(std::isnan(core::ParseValue(L"nan")));
-    EXPECT_TRUE(std::isnan(core::ParseValue(L"  -nan")));
-    EXPECT_TRUE(std::signbit(core::ParseValue(L"-nan")));
-}
 
 TEST(ValueRoundTripTest, ValuesComeBackThroughTheirSixDigitText) {
     struct Trip {
         float in, out;
     };
     for (const Trip t : {Trip{0.1234567f, 0.123457f}, Trip{0.5f, 0.5f}, Trip{1e-7f, 1e-7f}, Trip{1e20f, 1e20f},
-                         Trip{123456789.0f, 123457000.0f}, Trip{-2.25f, -2.25f}, Trip{kInf, kInf}})
-        EXPECT_EQ(core::ParseValue(core::FormatValue(t.in)), t.out) << t.in;
-    EXPECT_TRUE(std::isnan(core::ParseValue(core::FormatValue(kNaN))));
-    EXPECT_TRUE(std::signbit(core::ParseValue(core::FormatValue(-0.0f))));
+                         Trip{123456789.0f, 123457000.0f}, Trip{-2.25f, -2.25f}})
+        EXPECT_EQ(core::ReadBackValue(t.in, core::FormatValue(t.in)), t.out) << t.in;
+    EXPECT_TRUE(std::signbit(core::ReadBackValue(-0.0f, core::FormatValue(-0.0f))));
+}
+
+struct ReadBackCase {
+    const char* label;
+    float shown;
+    std::wstring text;
+    float value;
+};
+
+class ReadBackValueTest : public testing::TestWithParam<ReadBackCase> {};
+
+TEST_P(ReadBackValueTest, TypedTextIsReadAsADecimalNumber) {
+    const float got = core::ReadBackValue(GetParam().shown, GetParam().text);
+    EXPECT_EQ(got, GetParam().value);
+    EXPECT_EQ(std::signbit(got), std::signbit(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadBackValueTest,
+    testing::Values(ReadBackCase{"infinity_untouched", kInf, L"inf", kInf},
+                    ReadBackCase{"negative_infinity_untouched", -kInf, L"-inf", -kInf},
+                    ReadBackCase{"infinity_edited", kInf, L"5", 5.0f},
+                    ReadBackCase{"infinity_edited_to_another_word", kInf, L"-inf", 0.0f},
+                    ReadBackCase{"infinity_typed_over_a_number", 2.0f, L"inf", 0.0f},
+                    ReadBackCase{"nan_typed_over_a_number", 2.0f, L"nan", 0.0f},
+                    ReadBackCase{"nan_edited", kNaN, L"1.5", 1.5f},
+                    ReadBackCase{"finite_untouched_is_its_six_digits", 0.1234567f, L"0.123457", 0.123457f},
+                    ReadBackCase{"typed_beyond_float", 1.0f, L"1e39", kInf}),
+    [](const testing::TestParamInfo<ReadBackCase>& i) { return std::string(i.param.label); });
+
+TEST(ReadBackValueTest, UntouchedNotANumberComesBackWithItsSign) {
+    EXPECT_TRUE(std::isnan(core::ReadBackValue(kNaN, L"nan")));
+    const float negative = core::ReadBackValue(-kNaN, core::FormatValue(-kNaN));
+    EXPECT_TRUE(std::isnan(negative));
+    EXPECT_TRUE(std::signbit(negative));
+    EXPECT_EQ(core::ReadBackValue(kNaN, L"-nan"), 0.0f);  // another text than it was shown with
 }
 
 }  // namespace

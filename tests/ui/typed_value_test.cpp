@@ -1,0 +1,70 @@
+// What a contour value cell hands back: typed text is read as a decimal number only, so words
+// such as "inf" and "nan" read as 0; a host's value that is not finite comes back unchanged only
+// while its cell was left as it was shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "colour_dialogs.h"
+#include "colour_host_call.h"
+#include "dialog_driver.h"
+#include "list_view.h"
+
+namespace {
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+struct TypedCase {
+    const char* label;
+    float host;          // the value the row starts with
+    std::wstring typed;  // what the user types over it
+    float value;         // what the host gets back
+};
+
+class TypedValueTest : public testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedValueTest, ComesBackAsItsDecimalText) {
+    ContourVars vars = Contour(1, {GetParam().host, 1.0f}, {0x0000FF, 0x00FF00});
+    RunContour(vars, [](DialogDriver& d, const ListView& list) {
+        ClickCell(d, list, 0, 1);
+        ASSERT_NE(CellEditBox(list), nullptr);
+        d.Type(GetParam().typed);
+        d.Key(VK_RETURN);
+        EXPECT_EQ(list.CellText(0, 1), GetParam().typed);
+    });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.values[0], GetParam().value);
+    EXPECT_EQ(std::signbit(vars.values[0]), std::signbit(GetParam().value));
+    EXPECT_EQ(vars.values[1], 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TypedValueTest,
+    testing::Values(TypedCase{"inf", 2.0f, L"inf", 0.0f}, TypedCase{"infinity", 2.0f, L"infinity", 0.0f},
+                    TypedCase{"negative_infinity", 2.0f, L"-Infinity", 0.0f}, TypedCase{"nan", 2.0f, L"nan", 0.0f},
+                    TypedCase{"number_over_infinity", kInf, L"5", 5.0f},
+                    TypedCase{"number_over_nan", kNaN, L"-0.25", -0.25f},
+                    TypedCase{"other_word_over_infinity", kInf, L"-inf", 0.0f}),
+    [](const testing::TestParamInfo<TypedCase>& i) { return std::string(i.param.label); });
+
+TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited) {
+    ContourVars vars = Contour(1, {kInf, -kInf, kNaN, 3.0f}, {0, 0, 0, 0});
+    RunContour(vars, [](DialogDriver& d, const ListView& list) {
+        ClickCell(d, list, 3, 1);
+        d.Type(L"4");
+        d.Key(VK_RETURN);
+        EXPECT_EQ(list.CellText(0, 1), L"inf");
+        EXPECT_EQ(list.CellText(1, 1), L"-inf");
+        EXPECT_EQ(list.CellText(2, 1), L"nan");
+    });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.values[0], kInf);
+    EXPECT_EQ(vars.values[1], -kInf);
+    EXPECT_TRUE(std::isnan(vars.values[2]));
+    EXPECT_EQ(vars.values[3], 4.0f);
+}
+
+}  // namespace
