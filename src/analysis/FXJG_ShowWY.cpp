@@ -33,6 +33,7 @@ void CFXJG_ShowWY::SetCases(int nCombCount, int nCaseCount, int nSelected, const
 
 void CFXJG_ShowWY::FillCaseList(int nKind) {
     if (m_nMode != kCombinationMode || !m_listCase.m_hWnd) return;
+    m_nShownKind = nKind;
     constexpr int kRadio = CCheckListCtrl::kRadioMode;
     switch (core::CaseSourceOfKind(nKind)) {
     case core::CaseSource::HostCases:
@@ -78,8 +79,8 @@ bool CFXJG_ShowWY::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 void CFXJG_ShowWY::OnItemchangedKindList(LRESULT& result) {
-    // Every change the kind list reports rebuilds the case list, also when the choice stayed:
-    // the kind list takes a press as its choice before the selection moves.
-    FillCaseList(m_listKind.m_nSelected);
+    // The kind list takes a press as its choice before the selection moves, so the new kind is
+    // known here. Rebuilding for an unchanged kind would throw away the user's case pick.
+    if (m_listKind.m_nSelected != m_nShownKind) FillCaseList(m_listKind.m_nSelected);
     result = 0;
 }

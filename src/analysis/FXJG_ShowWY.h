@@ -1,7 +1,7 @@
 // CFXJG_ShowWY: which displacement result is shown: a kind from the left list and a load case or
 // combination from the right one, a radio list (template 1014). In combination mode the kind
-// decides what the case list shows, and the case list is rebuilt whenever the kind list reports a
-// change, each time from the host's initial row.
+// decides what the case list shows, and the case list is rebuilt whenever the kind changes, each
+// time from the host's initial row.
 #pragma once
 #include <string>
 
@@ -45,4 +45,8 @@ private:
     std::string m_strTargetNames;
     std::string m_strCombNames;
     std::wstring m_strCaption;
+    // The kind the case list was last built for: a change of the kind list that leaves the kind
+    // as it was (a press on its empty area, focus moving) keeps the user's case pick.
+    int m_nShownKind = kNoKind;
+    static constexpr int kNoKind = -2;  // never a kind list choice, which is -1 at the least
 };

@@ -1,6 +1,6 @@
 // The displacement dialog: a kind list (button list) and a case list (check list, radio mode).
 // In plain mode the case list shows the host's cases; in combination mode the kind decides what
-// it shows, and every change the kind list reports rebuilds it from the host's initial row.
+// it shows, and every change of kind rebuilds it from the host's initial row.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -218,13 +218,34 @@ TEST(CombinationModeTest, KeysInTheKindListRebuildTheCaseListToo) {
     RunDisplacement(host, [](Lists& l) {
         l.PressCase(0);
         EXPECT_EQ(l.Shown().radioOn, 0);
-        // The selection moves but the kind stays the pressed one: the host's cases, rebuilt.
+        // The selection moves but the kind stays the pressed one: the case pick stays.
         l.d.KeyTo(l.kinds.Handle(), VK_END);
         EXPECT_EQ(l.kinds.SelectedRows(), std::vector<int>{2});
-        EXPECT_EQ(l.Shown(), (CaseList{L"工况", kHostCases, 1}));
+        EXPECT_EQ(l.Shown(), (CaseList{L"工况", kHostCases, 0}));
     });
     EXPECT_EQ(host.kind, 1);
-    EXPECT_EQ(host.caseRow, 2);
+    EXPECT_EQ(host.caseRow, 1);
+}
+
+TEST(CombinationModeTest, PressesThatLeaveTheKindKeepTheCasePick) {
+    DisplacementHost host;
+    host.result = 5;
+    host.kind = 2;
+    RunDisplacement(host, [](Lists& l) {
+        l.PressCase(6);
+        const CaseList picked{L"选择目标组合", kTargets, 6};
+        EXPECT_EQ(l.Shown(), picked);
+        l.PressKind(1);  // the kind already chosen
+        EXPECT_EQ(l.Shown(), picked);
+        RECT client{};
+        GetClientRect(l.kinds.Handle(), &client);
+        ASSERT_GT(client.bottom - 4, l.kinds.RowBounds(2).bottom);
+        l.d.Click(l.kinds.Handle(), POINT{l.kinds.CellCenter(0, 0).x, client.bottom - 4});  // below the rows
+        EXPECT_EQ(l.Shown(), picked);
+    });
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.kind, 2);
+    EXPECT_EQ(host.caseRow, 7);
 }
 
 TEST(CombinationModeTest, ChoosingAKindBeyondTheKindsAtOpeningFillsTheList) {
