@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "platform/module.h"
+#include "res/resource.h"
 
 namespace {
 class CKorvelApp : public platform::CWinApp {
 public:
+    CKorvelApp() : CWinApp(platform::ExchangePrompts{IDP_PARSE_INT, IDP_PARSE_INT_RANGE}) {}
     ~CKorvelApp() override = default;
 };
 

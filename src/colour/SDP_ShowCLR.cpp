@@ -12,7 +12,8 @@
 #include "res/resource.h"
 
 namespace {
-constexpr int kColorColumn = 1;
+// Base colours only: the list opens the sixteen-colour picker from this column.
+constexpr int kColorColumn = CListCtrlEx::kPaletteColorColumn;
 constexpr int kColorColumnWidth = 80;
 constexpr int kRowHeight = 20;
 }  // namespace
@@ -40,7 +41,7 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
     m_imageList.Create(1, kRowHeight, ILC_COLORDDB, 0, 0);
     m_list.SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
     m_list.InsertColumn(0, L"项目", LVCFMT_LEFT, nameWidth, 0);
-    m_list.InsertColumn(1, L"颜色", LVCFMT_LEFT, kColorColumnWidth, 1);
+    m_list.InsertColumn(kColorColumn, L"颜色", LVCFMT_LEFT, kColorColumnWidth, kColorColumn);
     m_list.SetColorColumn(kColorColumn);
     for (int i = 1; i < m_nCount; ++i) {
         const int row = m_list.InsertItem(i - 1, m_pNames[static_cast<std::size_t>(i)]);

@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-#include "colour/SDP_SelectColor.h"
+#include "controls/SDP_SelectColor.h"
 #include "controls/ListCellEdit.h"
 #include "core/palette.h"
 #include "platform/color_dialog.h"
@@ -147,8 +147,8 @@ CListCellEdit* CListCtrlEx::BeginCellEdit(int row, int column) {
 
 void CListCtrlEx::ChooseRowColor(int row) {
     const COLORREF current = RowColor(row);
-    // Column 1 holds base colours only (the colour table); any other column any colour.
-    const std::optional<COLORREF> chosen = m_nColorColumn == 1 ? PickBaseColor(current) : ChooseAnyColor(current);
+    const std::optional<COLORREF> chosen =
+        m_nColorColumn == kPaletteColorColumn ? PickBaseColor(current) : ChooseAnyColor(current);
     if (!chosen) return;
     SetItemData(row, static_cast<LPARAM>(*chosen));
     // A new item value alone does not promise a repaint of the row.

@@ -1,7 +1,7 @@
 // CListCtrlEx: a report list whose rows carry a colour (the item data), drawn in a colour
 // column, and whose cells of one other column are edited in place. A press on a colour cell
-// opens the sixteen-colour picker (colour column 1) or the platform's colour chooser (any other
-// colour column); a press on the edit column opens a CListCellEdit over the cell.
+// opens the sixteen-colour picker (colour column kPaletteColorColumn) or the platform's colour
+// chooser (any other colour column); a press on the edit column opens a CListCellEdit over the cell.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -14,6 +14,10 @@ class CListCellEdit;
 
 class CListCtrlEx : public platform::CListCtrl {
 public:
+    // A colour column at this index holds base colours only, chosen with the sixteen-colour
+    // picker; a colour column anywhere else takes any colour from the platform's chooser.
+    static constexpr int kPaletteColorColumn = 1;
+
     // Set by the owner after inserting the columns; -1 (the default) means none.
     void SetEditColumn(int column) noexcept { m_nEditColumn = column; }
     void SetColorColumn(int column) noexcept { m_nColorColumn = column; }

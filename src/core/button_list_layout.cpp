@@ -32,13 +32,4 @@ bool CellHoldsItem(Cell cell, int columns, int itemCount) noexcept {
     return item < itemCount;
 }
 
-int ColumnAt(int left, const std::vector<int>& widths, int pointX) noexcept {
-    long long x = left;
-    for (std::size_t col = 0; col < widths.size(); ++col) {
-        if (x <= pointX && pointX <= x + widths[col]) return static_cast<int>(col);
-        x += widths[col];
-    }
-    return -1;
-}
-
 }  // namespace core

@@ -1,7 +1,6 @@
-// Arithmetic of the button list: how many columns fit, how wide they are, which cell holds which
-// item and which column a point falls in. Items are laid out row by row, left to right.
+// Arithmetic of the button list: how many columns fit, how wide they are and which cell holds
+// which item. Items are laid out row by row, left to right.
 #pragma once
-#include <vector>
 
 namespace core {
 
@@ -27,9 +26,5 @@ int CellToSelection(Cell cell, int columns) noexcept;
 
 // True when the cell holds one of itemCount items; empty cells of the last row hold none.
 bool CellHoldsItem(Cell cell, int columns, int itemCount) noexcept;
-
-// Column whose span [x, x + width] holds pointX, walking from `left`; both edges count, so a
-// point on the border between two columns belongs to the left one. -1 when none does.
-int ColumnAt(int left, const std::vector<int>& widths, int pointX) noexcept;
 
 }  // namespace core

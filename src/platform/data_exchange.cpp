@@ -4,7 +4,6 @@
 #include "core/exchange_text.h"
 #include "platform/dialog.h"
 #include "platform/module.h"
-#include "res/resource.h"
 
 namespace platform {
 
@@ -30,6 +29,11 @@ HWND TextControl(CDataExchange* pDX, int id) {
     HWND control = pDX->m_pDlgWnd->GetDlgItem(id);
     if (!control) pDX->Fail();
     return control;
+}
+// The module object names the warnings' strings: they live in its resources.
+ExchangePrompts Prompts() {
+    const CWinApp* app = AfxGetApp();
+    return app ? app->m_exchangePrompts : ExchangePrompts{};
 }
 }  // namespace
 
@@ -88,7 +92,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     pDX->PrepareEditCtrl(id);
-    if (!core::ParseInteger(WindowText(control), value)) pDX->FailWithWarning(LoadResourceString(IDP_PARSE_INT));
+    if (!core::ParseInteger(WindowText(control), value)) pDX->FailWithWarning(LoadResourceString(Prompts().parseInt));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {
@@ -100,7 +104,7 @@ void DDX_Text(CDataExchange* pDX, int id, std::wstring& value) {
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minimum, int maximum) {
     if (pDX->Failed() || !pDX->m_bSaveAndValidate || (value >= minimum && value <= maximum)) return;
-    const std::wstring prompt = LoadResourceString(IDP_PARSE_INT_RANGE);
+    const std::wstring prompt = LoadResourceString(Prompts().parseIntRange);
     pDX->FailWithWarning(core::FormatPrompt(prompt, {std::to_wstring(minimum), std::to_wstring(maximum)}));
 }
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/button_list_layout.h"
+#include "core/column_hit.h"
 
 namespace platform {
 

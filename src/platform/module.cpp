@@ -24,7 +24,7 @@ std::wstring ModuleBaseName(HINSTANCE module) {
 }
 }  // namespace
 
-CWinApp::CWinApp() { g_app = this; }
+CWinApp::CWinApp(const ExchangePrompts& prompts) : m_exchangePrompts(prompts) { g_app = this; }
 
 CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;

@@ -1,4 +1,4 @@
-// The button list's columns, cells and hit columns.
+// The button list's columns and cells.
 #include "core/button_list_layout.h"
 
 #include <gtest/gtest.h>
@@ -73,18 +73,6 @@ TEST(ButtonListCellsTest, NegativeChoiceNamesNoCell) {
     EXPECT_EQ(core::CellToSelection(none, 3), -1);
     const core::Cell huge = core::SelectionToCell(INT_MAX, 3);
     EXPECT_FALSE(core::CellHoldsItem(huge, 3, 10));
-}
-
-TEST(ColumnAtTest, BothEdgesCountAndTheLeftColumnWins) {
-    const std::vector<int> widths{75, 75, 75};
-    EXPECT_EQ(core::ColumnAt(10, widths, 10), 0);
-    EXPECT_EQ(core::ColumnAt(10, widths, 84), 0);
-    EXPECT_EQ(core::ColumnAt(10, widths, 85), 0);  // the border between columns 0 and 1
-    EXPECT_EQ(core::ColumnAt(10, widths, 86), 1);
-    EXPECT_EQ(core::ColumnAt(10, widths, 235), 2);
-    EXPECT_EQ(core::ColumnAt(10, widths, 236), -1);
-    EXPECT_EQ(core::ColumnAt(10, widths, 9), -1);
-    EXPECT_EQ(core::ColumnAt(0, {}, 0), -1);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "colour/ButtonEx.h"
+#include "controls/ButtonEx.h"
 #include "core/palette.h"
 #include "platform/dialog.h"
 

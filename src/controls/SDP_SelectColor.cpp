@@ -1,6 +1,6 @@
 // The picker: swatches bound to controls 1028 to 1043, the preview painted by the dialog under
 // the frame of control 1044.
-#include "colour/SDP_SelectColor.h"
+#include "controls/SDP_SelectColor.h"
 
 #include "platform/data_exchange.h"
 #include "platform/handles.h"

@@ -1,6 +1,6 @@
 // Swatch drawing: the face colour inside a one-pixel margin, and nothing else (no text, frame,
 // focus rectangle or pressed look).
-#include "colour/ButtonEx.h"
+#include "controls/ButtonEx.h"
 
 #include "platform/handles.h"
 
