@@ -34,9 +34,14 @@ bool CSDP_SelectColor::OnCommand(int id, int /*code*/, HWND /*control*/) {
     return false;  // OK and Cancel close the dialog as usual
 }
 
-bool CSDP_SelectColor::OnPaint() {
+INT_PTR CSDP_SelectColor::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    if (message != WM_PAINT) return FALSE;
+    PaintPreview();
+    return TRUE;
+}
+
+void CSDP_SelectColor::PaintPreview() {
     platform::PaintDC dc(m_hWnd);
     // No colour selected: the preview shows only its frame.
     if (HasSelection()) platform::FillSolidRect(dc.get(), m_rcPreview, GetColor());
-    return true;
 }

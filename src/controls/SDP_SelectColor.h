@@ -27,9 +27,11 @@ protected:
     void DoDataExchange(platform::CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnPaint() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void PaintPreview();
+
     RECT m_rcPreview{};  // the preview control's rectangle, frame included, in client coordinates
     std::array<CButtonEx, core::kColorCount> m_btnColor;  // entry i shows colour number i
 };

@@ -145,10 +145,8 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM:
         return ReflectDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
-    case WM_PAINT:
-        return OnPaint() ? TRUE : FALSE;
     default:
-        return FALSE;
+        return OnMessage(message, wParam, lParam);
     }
 }
 

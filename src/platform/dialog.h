@@ -1,6 +1,7 @@
 // CDialog: a modal dialog from a template of the library's resources. Owns the only dialog
-// procedure: binds `this` through WM_INITDIALOG's lParam, dispatches to a few typed virtuals,
-// reflects child notifications to the controls bound with DDX_Control, and lets no exception out.
+// procedure: binds `this` through WM_INITDIALOG's lParam, dispatches to a few typed virtuals and
+// hands the rest to OnMessage, reflects child notifications to the controls bound with
+// DDX_Control, and lets no exception out.
 #pragma once
 #include <windows.h>
 
@@ -37,8 +38,10 @@ protected:
     virtual void OnCancel();
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
-    // WM_PAINT: return true when the dialog painted (BeginPaint and EndPaint) itself.
-    virtual bool OnPaint() { return false; }
+    // Every message the dialog does not route itself (all but WM_INITDIALOG, WM_COMMAND,
+    // WM_NOTIFY and WM_DRAWITEM), with a dialog procedure's return: TRUE when handled, with any
+    // result in DWLP_MSGRESULT, FALSE to leave it to the platform's dialog handling.
+    virtual INT_PTR OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
