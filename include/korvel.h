@@ -14,6 +14,12 @@
  * - Call from the host's user-interface thread. The dialog is owned by the last active pop-up of
  *   the thread's active window, whose top-level window is disabled while the dialog runs.
  *   The dialog opens centred over its owner (over the screen when there is none).
+ * - One call at a time: a call made while another call's dialog is open - from another thread,
+ *   or from the host's own code that the open dialog's message loop runs (a timer, a window
+ *   procedure) - stores 1 at once, shows nothing and writes nothing else.
+ * - Only OK gives 0. A WM_QUIT arriving while a dialog is open (the host shutting down) ends the
+ *   dialog with 1 and stays in the thread's queue for the host's own loop; so does the
+ *   destruction of the dialog's owner. A fault inside the library ends its dialog with 1.
  *
  * How a name list is read by the case lists
  * - Entry 0 is the heading, never an item; the count passed with the list includes it, so a

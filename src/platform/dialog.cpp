@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/data_exchange.h"
+#include "platform/modal_runs.h"
 #include "platform/module.h"
 
 namespace platform {
@@ -70,7 +71,9 @@ INT_PTR CDialog::DoModal() {
     m_hWndOwner = FindOwner(top);
     DisabledTopWindow disabled(top, m_hWndOwner);
     m_failed = false;
+    m_ended = false;
     m_reflectTargets.clear();
+    ModalRun run(*this);
     const INT_PTR result = DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndOwner,
                                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_reflectTargets.clear();
@@ -81,6 +84,16 @@ bool CDialog::UpdateData(bool saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
     DoDataExchange(&exchange);
     return !exchange.Failed();
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    m_ended = true;
+    ::EndDialog(m_hWnd, result);
+}
+
+void CDialog::EndAsFailure() noexcept {
+    m_failed = true;
+    if (m_hWnd) EndDialog(kFailed);
 }
 
 void CDialog::ReflectTo(CWnd& control) {
@@ -110,10 +123,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     try {
         result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
-        // An exception must not unwind through user32: end the run as a failure.
-        self->m_failed = true;
-        ::EndDialog(hwnd, kFailed);
+        // An exception must not unwind through user32: every open dialog ends as a failure.
+        FailOpenDialogs();
     }
+    // Destroyed without EndDialog (its owner went, or the loop stopped at WM_QUIT): nobody confirmed.
+    if (message == WM_DESTROY && !self->m_ended) self->m_failed = true;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;

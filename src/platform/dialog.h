@@ -2,6 +2,8 @@
 // procedure: binds `this` through WM_INITDIALOG's lParam, dispatches to a few typed virtuals and
 // hands the rest to OnMessage, reflects child notifications to the controls bound with
 // DDX_Control, and lets no exception out.
+// A run reports IDOK only when OK ended it: a dialog loop that stopped at the thread's WM_QUIT (and
+// posted it again), a window destroyed with its owner, or an exception is a failure.
 #pragma once
 #include <windows.h>
 
@@ -27,7 +29,9 @@ public:
     // Makes the parent hand WM_DRAWITEM and WM_NOTIFY of this child back to `control`.
     void ReflectTo(CWnd& control);
 
-    void EndDialog(INT_PTR result) const { ::EndDialog(m_hWnd, result); }
+    void EndDialog(INT_PTR result);
+    // Ends the run so that DoModal reports a failure, whatever else ends it later.
+    void EndAsFailure() noexcept;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
 protected:
@@ -53,6 +57,7 @@ private:
     UINT m_nIDTemplate;
     HWND m_hWndOwner = nullptr;
     bool m_failed = false;
+    bool m_ended = false;  // EndDialog was called: a window destroyed without it did not end well
     std::vector<CWnd*> m_reflectTargets;
 };
 

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "platform/modal_runs.h"
+
 namespace platform {
 
 CWnd::~CWnd() { Unsubclass(); }
@@ -59,15 +61,17 @@ LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const {
     return DefSubclassProc(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+LRESULT CALLBACK CWnd::SubclassProc(HWND /*hwnd*/, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR /*id*/, DWORD_PTR self) {
     auto* wnd = reinterpret_cast<CWnd*>(self);
     LRESULT result = 0;
     try {
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
-        // Nothing may unwind into user32: the platform's own handling takes over.
-        result = DefSubclassProc(hwnd, message, wParam, lParam);
+        // Nothing may unwind into user32, and a handler that failed half-way leaves the control in
+        // a state nobody chose: the dialogs end as failures. The default handling is not run
+        // again: the handler may have run it already.
+        FailOpenDialogs();
     }
     if (message == WM_NCDESTROY) {
         wnd->Unsubclass();

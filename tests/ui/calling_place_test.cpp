@@ -1,0 +1,82 @@
+// Calls from the wrong place while a dialog is open: from a second thread, or from the host's own
+// timer run by the open dialog's loop. Either call is refused with result 1, shows nothing and
+// writes nothing else; the open dialog carries on, and the next call works again.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "dialog_driver.h"
+#include "every_export.h"
+
+namespace {
+
+class CallingPlaceTest : public testing::TestWithParam<SampleExport> {};
+
+const SampleExport& OpenFirst() { return SampleExports().front(); }
+
+TEST_P(CallingPlaceTest, SecondThreadIsRefused) {
+    const SampleExport& which = GetParam();
+    SampleHost outer = OpenFirst().sample();
+    SampleHost second = which.sample();
+    const SampleHost secondBefore = second;
+    const DialogRun run = RunDialog([&] { OpenFirst().call(outer); },
+                                    [&](DialogDriver& d) {
+                                        which.call(second);  // the driver's own thread
+                                        EXPECT_TRUE(d.IsOpen());
+                                        d.ClickItem(IDOK);
+                                        EXPECT_TRUE(d.WaitClosed());
+                                    });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(second.result, 1);
+    EXPECT_TRUE(second.SameVariables(secondBefore));
+    EXPECT_EQ(outer.result, 0) << "the open dialog carries on";
+}
+
+struct TimerCall {
+    const SampleExport* which = nullptr;
+    SampleHost* host = nullptr;
+    std::atomic<bool> done{false};
+};
+TimerCall g_timerCall;
+
+void CALLBACK CallFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    g_timerCall.which->call(*g_timerCall.host);
+    g_timerCall.done = true;
+}
+
+TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
+    const SampleExport& which = GetParam();
+    SampleHost outer = OpenFirst().sample();
+    SampleHost nested = which.sample();
+    const SampleHost nestedBefore = nested;
+    g_timerCall.which = &which;
+    g_timerCall.host = &nested;
+    g_timerCall.done = false;
+    bool otherDialog = true;
+    const DialogRun run = RunDialog(
+        [&] {
+            SetTimer(nullptr, 0, 50, &CallFromTimer);
+            OpenFirst().call(outer);
+        },
+        [&](DialogDriver& d) {
+            const DWORD start = GetTickCount();
+            while (!g_timerCall.done && GetTickCount() - start < 5000) Sleep(5);
+            otherDialog = d.WaitForOtherDialog(300) != nullptr;
+            d.ClickItem(IDOK);
+            EXPECT_TRUE(d.WaitClosed());
+        });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_TRUE(g_timerCall.done);
+    EXPECT_FALSE(otherDialog);
+    EXPECT_EQ(nested.result, 1);
+    EXPECT_TRUE(nested.SameVariables(nestedBefore));
+    EXPECT_EQ(outer.result, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryExport, CallingPlaceTest, testing::ValuesIn(SampleExports()),
+                         [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
+
+}  // namespace

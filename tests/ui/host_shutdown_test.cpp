@@ -1,0 +1,143 @@
+// A host that shuts down while a dialog is open: a WM_QUIT posted to the thread, or the host's
+// window destroyed under the dialog. The dialog ends, the export stores 1 and writes nothing
+// else, and the quit message is still there for the host's own loop.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "dialog_driver.h"
+#include "every_export.h"
+
+namespace {
+
+// Removes a pending WM_QUIT of this thread; true if there was one.
+bool TakeQuitMessage() {
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+// Calls `call` on this thread; once its dialog shows, posts WM_QUIT to this thread from another.
+// (The suite's driver clears its own messages with PeekMessage, which would take a WM_QUIT too.)
+// True if a dialog appeared and closed by itself.
+bool CallAndQuit(const std::function<void()>& call) {
+    const DWORD thread = GetCurrentThreadId();
+    std::atomic<bool> done{false};
+    bool closed = false;
+    std::thread host([&] {
+        HWND dialog = nullptr;
+        while (!done && !dialog) {
+            EnumThreadWindows(thread, &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+            Sleep(5);
+        }
+        if (!dialog) return;
+        PostThreadMessageW(thread, WM_QUIT, 3, 0);
+        const DWORD start = GetTickCount();
+        while (IsWindow(dialog) && GetTickCount() - start < 5000) Sleep(5);
+        closed = !IsWindow(dialog);
+        while (IsWindow(dialog)) {  // a fault must fail the test, not hang it
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            Sleep(200);
+        }
+    });
+    call();
+    done = true;
+    host.join();
+    return closed;
+}
+
+constexpr UINT kDestroySelf = WM_APP + 1;
+
+LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kDestroySelf) {
+        DestroyWindow(hwnd);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// The host's main window on the test's thread, which destroys itself when told to.
+HWND CreateHostWindow() {
+    static const ATOM cls = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = HostProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"KorvelShutdownHost";
+        return RegisterClassW(&wc);
+    }();
+    HWND host = CreateWindowExW(0, MAKEINTATOM(cls), L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 600,
+                                400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(host);
+    return host;
+}
+
+class HostShutdownTest : public testing::TestWithParam<SampleExport> {};
+
+TEST_P(HostShutdownTest, QuitMessageEndsTheDialogAsNotOk) {
+    const SampleExport& which = GetParam();
+    SampleHost host = which.sample();
+    const SampleHost before = host;
+    const bool closed = CallAndQuit([&] { which.call(host); });
+    const bool quitKept = TakeQuitMessage();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(host.result, 1);
+    EXPECT_TRUE(host.SameVariables(before));
+    EXPECT_TRUE(quitKept) << "the host's loop must still see its WM_QUIT";
+}
+
+TEST_P(HostShutdownTest, DestroyedOwnerEndsTheDialogAsNotOk) {
+    const SampleExport& which = GetParam();
+    SampleHost host = which.sample();
+    const SampleHost before = host;
+    HWND owner = CreateHostWindow();
+    const DialogRun run = RunDialog([&] { which.call(host); },
+                                    [&](DialogDriver& d) {
+                                        EXPECT_EQ(GetAncestor(GetWindow(d.Dialog(), GW_OWNER), GA_ROOT), owner);
+                                        PostMessageW(owner, kDestroySelf, 0, 0);
+                                        EXPECT_TRUE(d.WaitClosed());
+                                    });
+    EXPECT_FALSE(IsWindow(owner));
+    if (IsWindow(owner)) DestroyWindow(owner);
+    EXPECT_TRUE(run.appeared);
+    EXPECT_FALSE(run.leftOpen);
+    EXPECT_EQ(host.result, 1);
+    EXPECT_TRUE(host.SameVariables(before));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryExport, HostShutdownTest, testing::ValuesIn(SampleExports()),
+                         [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
+
+// The contour dialog's protocol: result 2 asks the host to call again. A host shutting down must
+// not be sent round that loop: with its quit message pending, the call ends at once with 1.
+TEST(HostShutdown, PendingQuitEndsTheContourProtocol) {
+    const SampleExport* contour = nullptr;
+    for (const SampleExport& e : SampleExports())
+        if (std::string(e.name) == "SDP_SHOWDWY_DLG") contour = &e;
+    ASSERT_NE(contour, nullptr);
+    SampleHost host = contour->sample();
+    const SampleHost before = host;
+    PostQuitMessage(5);
+    int calls = 0;
+    do {
+        host.result = -7;
+        contour->call(host);
+        ++calls;
+    } while (host.result == 2 && calls < 10);
+    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(host.result, 1);
+    EXPECT_TRUE(host.SameVariables(before));
+}
+
+}  // namespace
