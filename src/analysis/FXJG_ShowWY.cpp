@@ -4,14 +4,9 @@
 #include "core/case_sources.h"
 #include "core/names.h"
 #include "platform/data_exchange.h"
-#include "platform/gbk_text.h"
 #include "res/resource.h"
 
 CFXJG_ShowWY::CFXJG_ShowWY() : CDialog(IDD_FXJG_SHOWWY) {}
-
-void CFXJG_ShowWY::SetCaption(const char* lpszCaption) {
-    m_strCaption = platform::FromGbk(core::HostString(lpszCaption));
-}
 
 void CFXJG_ShowWY::SetCases(int nCombCount, int nCaseCount, int nSelected, const char* lpszCases) {
     if (nCombCount > 1) {
@@ -20,9 +15,7 @@ void CFXJG_ShowWY::SetCases(int nCombCount, int nCaseCount, int nSelected, const
         m_nSelected = nSelected;
         m_strCaseNames = std::string(core::HostString(lpszCases));
         m_nTargetCount = core::kTargetCombinationCount;
-        m_strTargetNames = platform::ToGbk(core::kTargetCombinationNames);
         m_nCombCount = nCombCount;
-        m_strCombNames = platform::ToGbk(core::kCombinationNames);
         // Until a kind gives the list its data, OK hands the host's row back unchanged.
         m_listCase.m_nSelected = nSelected;
     } else {
@@ -40,10 +33,10 @@ void CFXJG_ShowWY::FillCaseList(int nKind) {
         m_listCase.SetListItems(m_nCaseCount, kRadio, m_nSelected, nullptr, m_strCaseNames.c_str());
         break;
     case core::CaseSource::TargetCombinations:
-        m_listCase.SetListItems(m_nTargetCount, kRadio, m_nSelected, nullptr, m_strTargetNames.c_str());
+        m_listCase.SetListItems(m_nTargetCount, kRadio, m_nSelected, nullptr, core::kTargetCombinationNames);
         break;
     case core::CaseSource::NumberedCombinations:
-        m_listCase.SetListItems(m_nCombCount, kRadio, m_nSelected, nullptr, m_strCombNames.c_str());
+        m_listCase.SetListItems(m_nCombCount, kRadio, m_nSelected, nullptr, core::kCombinationNames);
         break;
     case core::CaseSource::Unchanged:
         break;
@@ -58,7 +51,7 @@ void CFXJG_ShowWY::DoDataExchange(platform::CDataExchange* pDX) {
 
 BOOL CFXJG_ShowWY::OnInitDialog() {
     CDialog::OnInitDialog();  // the first exchange subclasses both lists
-    SetWindowText(m_strCaption);
+    m_strCaption.ApplyTo(m_hWnd);
     // Building the kind list selects its chosen row, whose LVN_ITEMCHANGED fills the case list.
     m_listKind.InitList();
     if (m_nMode == kCombinationMode) FillCaseList(m_listKind.m_nSelected);

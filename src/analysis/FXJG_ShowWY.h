@@ -8,6 +8,7 @@
 #include "controls/ButtonListCtrl.h"
 #include "controls/CheckListCtrl.h"
 #include "platform/dialog.h"
+#include "platform/host_caption.h"
 
 class CFXJG_ShowWY : public platform::CDialog {
 public:
@@ -16,8 +17,6 @@ public:
 
     CFXJG_ShowWY();
 
-    // The window title; a null caption gives an empty one.
-    void SetCaption(const char* lpszCaption);
     // The case list's data. A combination count of 2 or more (the heading included) selects
     // combination mode, where the list is filled when the dialog opens; otherwise (plain mode)
     // the list shows the host's cases. nSelected: the host's 0-based row.
@@ -32,6 +31,7 @@ public:
     int m_nSelected = 0;  // the host's row: every rebuild starts from it
     CCheckListCtrl m_listCase;
     CButtonListCtrl m_listKind;
+    platform::HostCaption m_strCaption;  // the window title
 
 protected:
     void DoDataExchange(platform::CDataExchange* pDX) override;
@@ -42,9 +42,6 @@ private:
     void OnItemchangedKindList(LRESULT& result);
 
     std::string m_strCaseNames;  // GBK, as the host gave them
-    std::string m_strTargetNames;
-    std::string m_strCombNames;
-    std::wstring m_strCaption;
     // The kind the case list was last built for: a change of the kind list that leaves the kind
     // as it was (a press on its empty area, focus moving) keeps the user's case pick.
     int m_nShownKind = kNoKind;

@@ -1,16 +1,10 @@
 // Coordinate dialog.
 #include "analysis/FXJG_ShowZB.h"
 
-#include "core/names.h"
 #include "platform/data_exchange.h"
-#include "platform/gbk_text.h"
 #include "res/resource.h"
 
 CFXJG_ShowZB::CFXJG_ShowZB() : CDialog(IDD_FXJG_SHOWZB) {}
-
-void CFXJG_ShowZB::SetCaption(const char* lpszCaption) {
-    m_strCaption = platform::FromGbk(core::HostString(lpszCaption));
-}
 
 void CFXJG_ShowZB::DoDataExchange(platform::CDataExchange* pDX) {
     platform::DDX_Control(pDX, IDC_LIST_CASES, m_listItems);
@@ -18,7 +12,7 @@ void CFXJG_ShowZB::DoDataExchange(platform::CDataExchange* pDX) {
 
 BOOL CFXJG_ShowZB::OnInitDialog() {
     CDialog::OnInitDialog();  // the first exchange subclasses the list
-    SetWindowText(m_strCaption);
+    m_strCaption.ApplyTo(m_hWnd);
     m_listItems.InitList();
     UpdateData(false);
     return TRUE;

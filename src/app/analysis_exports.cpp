@@ -60,7 +60,7 @@ void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* pKind, cons
     RunExport(pResult, [&] {
         if (!AllGiven(pKindCount, pKind, pCaseCount, pCase)) return false;
         CFXJG_ShowWY dlg;
-        dlg.SetCaption(lpszCaption);
+        dlg.m_strCaption.Set(lpszCaption);
         dlg.m_listKind.SetListItems(*pKindCount, 1, ToZeroBased(*pKind), lpszKinds);
         // The result variable comes in as the count of the numbered combinations.
         dlg.SetCases(*pResult, *pCaseCount, ToZeroBased(*pCase), lpszCases);
@@ -75,7 +75,7 @@ void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pChoice, const 
     RunExport(pResult, [&] {
         if (!AllGiven(pCount, pChoice)) return false;
         CFXJG_ShowZB dlg;
-        dlg.SetCaption(lpszCaption);
+        dlg.m_strCaption.Set(lpszCaption);
         dlg.m_listItems.SetListItems(*pCount, CCheckListCtrl::kRadioMode, ToZeroBased(*pChoice), nullptr, lpszNames);
         if (dlg.DoModal() != IDOK) return false;
         *pChoice = ToHostBased(dlg.m_listItems.m_nSelected);
@@ -88,7 +88,7 @@ void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pColumns, int
     RunExport(pResult, [&] {
         if (!AllGiven(pCount, pColumns, pChoice)) return false;
         CFXJG_ShowZHNL dlg;
-        dlg.SetCaption(lpszCaption);
+        dlg.m_strCaption.Set(lpszCaption);
         return RunChoiceDialog(dlg, *pCount, *pColumns, pChoice, lpszNames);
     });
 }
@@ -98,7 +98,7 @@ void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pColumns, int* 
     RunExport(pResult, [&] {
         if (!AllGiven(pCount, pColumns, pChoice, pSpeed)) return false;
         CFXJG_ShowZX dlg;
-        dlg.SetCaption(lpszCaption);
+        dlg.m_strCaption.Set(lpszCaption);
         dlg.m_nSpeed = ToZeroBased(*pSpeed);
         if (!RunChoiceDialog(dlg, *pCount, *pColumns, pChoice, lpszNames)) return false;
         *pSpeed = ToHostBased(dlg.m_nSpeed);

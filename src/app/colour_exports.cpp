@@ -10,8 +10,6 @@
 #include "colour/SDP_ShowCLR.h"
 #include "colour/SDP_ShowDWY.h"
 #include "core/contour_text.h"
-#include "core/names.h"
-#include "platform/gbk_text.h"
 
 static_assert(core::kMaxContourLines == KORVEL_MAX_CONTOUR_LINES, "korvel.h documents the cap");
 static_assert(sizeof(COLORREF) == sizeof(unsigned long), "korvel.h passes colours as unsigned long");
@@ -23,7 +21,7 @@ void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, cons
     RunExport(pResult, [&] {
         if (!AllGiven(pCount, pColors)) return false;
         CSDP_ShowCLR dlg;
-        dlg.m_strCaption = platform::FromGbk(core::HostString(lpszCaption));
+        dlg.m_strCaption.Set(lpszCaption);
         dlg.SetColorTable(*pCount, pColors, lpszNames);
         if (dlg.DoModal() != IDOK) return false;
         std::copy(dlg.m_pColorNumbers.begin(), dlg.m_pColorNumbers.end(), pColors);

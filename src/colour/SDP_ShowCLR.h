@@ -8,6 +8,7 @@
 
 #include "controls/ListCtrlEx.h"
 #include "platform/dialog.h"
+#include "platform/host_caption.h"
 #include "platform/image_list.h"
 
 class CSDP_ShowCLR : public platform::CDialog {
@@ -22,7 +23,7 @@ public:
     int m_nCount = 0;                     // entries in use
     std::vector<int> m_pColorNumbers;     // numbered like the names; read back on OK
     std::vector<std::wstring> m_pNames;
-    std::wstring m_strCaption;            // the host's fifth argument: kept, never shown
+    platform::HostCaption m_strCaption;   // the host's fifth argument: kept, never shown
 
 protected:
     void DoDataExchange(platform::CDataExchange* pDX) override;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "controls/RowHeight.h"
 #include "core/value_text.h"
 #include "platform/data_exchange.h"
 #include "res/resource.h"
@@ -12,8 +13,6 @@
 namespace {
 constexpr int kValueColumn = 1;
 constexpr int kColorColumn = 2;
-constexpr int kColorColumnWidth = 80;
-constexpr int kRowHeight = 20;
 }  // namespace
 
 CSDP_ShowDWY::CSDP_ShowDWY() noexcept : CDialog(IDD_SDP_SHOWDWY) {}
@@ -42,11 +41,7 @@ void CSDP_ShowDWY::DoDataExchange(platform::CDataExchange* pDX) {
 BOOL CSDP_ShowDWY::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    // A state image list 1 pixel wide and 20 high without images: its only effect is the row
-    // height. The list must not destroy it: it is this dialog's.
-    m_list.ModifyStyle(0, LVS_SHAREIMAGELISTS);
-    m_imageList.Create(1, kRowHeight, ILC_COLORDDB, 0, 0);
-    m_list.SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
+    m_list.SetRowHeight(m_imageList, kRowHeight);
     m_strLabel = core::ContourCountLabel(m_nMode);
     InsertColumns();
     m_list.SetEditColumn(kValueColumn);
@@ -59,10 +54,10 @@ BOOL CSDP_ShowDWY::OnInitDialog() {
 void CSDP_ShowDWY::InsertColumns() {
     // Measured while the list is empty, so without a scroll bar.
     const int clientWidth = m_list.GetClientRect().right;
-    const int otherWidth = std::max((clientWidth - kColorColumnWidth) / 2, kColorColumnWidth);
+    const int otherWidth = std::max((clientWidth - CListCtrlEx::kColorColumnWidth) / 2, CListCtrlEx::kColorColumnWidth);
     m_list.InsertColumn(0, L"序号", LVCFMT_LEFT, otherWidth, 0);
     m_list.InsertColumn(1, core::ContourValueHeading(m_nMode), LVCFMT_LEFT, otherWidth, 1);
-    m_list.InsertColumn(2, L"线颜色", LVCFMT_LEFT, kColorColumnWidth, 2);
+    m_list.InsertColumn(2, L"线颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, 2);
 }
 
 void CSDP_ShowDWY::FillList() {

@@ -7,29 +7,26 @@
 #include <algorithm>
 #include <string_view>
 
+#include "controls/RowHeight.h"
 #include "core/fit_text.h"
 #include "core/names.h"
-#include "platform/gbk_text.h"
 #include "platform/handles.h"
+#include "platform/host_text.h"
+#include "platform/redraw_guard.h"
+#include "platform/text_width.h"
 
 using platform::ClientDC;
 using platform::FillSolidRect;
 using platform::TextColorsGuard;
+using platform::TextWidth;
 
 namespace {
 constexpr DWORD kGridStyle = LVS_EX_GRIDLINES;
 constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL;
-constexpr int kRowHeight = 20;
 // Texts come back from the platform in a 260-byte buffer: at most 259 bytes are drawn.
 constexpr std::size_t kMaxDrawnBytes = 259;
 constexpr int kListTextOffset = 4;
 constexpr int kGridTextOffset = 12;
-
-int TextWidth(HDC dc, std::wstring_view text) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
 
 std::wstring FitText(HDC dc, std::wstring_view text, int width, int offset) {
     return core::FitText(core::CutToGbkBytes(text, kMaxDrawnBytes), width, offset,
@@ -42,7 +39,7 @@ CButtonListCtrl::CButtonListCtrl() : m_clrTextBk(GetSysColor(COLOR_WINDOW)) {}
 void CButtonListCtrl::SetListItems(int nCount, int nColumns, int nSelected, const char* lpszNames) {
     m_nColumns = nColumns;
     m_nSelected = nSelected;
-    m_names = core::ChoiceNames(platform::FromGbk(core::SplitNames(core::HostString(lpszNames))), nCount);
+    m_names = core::ChoiceNames(platform::SplitGbkNames(core::HostString(lpszNames)), nCount);
     m_nCount = m_names.Count();
     m_bNumbered = m_names.Numbered() ? TRUE : FALSE;
 }
@@ -70,11 +67,7 @@ void CButtonListCtrl::InitList() {
     }
     const int columnWidth = core::ColumnWidth(clientWidth, m_nColumns);
 
-    // A 1-pixel-wide state image list without images: its only effect is 20-pixel rows. The
-    // control owns it, so the list view must not destroy it too (LVS_SHAREIMAGELISTS).
-    ModifyStyle(0, LVS_SHAREIMAGELISTS);
-    m_imageList.Create(1, kRowHeight, ILC_COLORDDB, 0, 0);
-    SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
+    SetRowHeight(m_imageList, kRowHeight);
     for (int col = 0; col < m_nColumns; ++col)
         InsertColumn(col, m_names.EntryOrEmpty(col), LVCFMT_CENTER, columnWidth, col);
     InsertRows();
@@ -90,17 +83,14 @@ void CButtonListCtrl::InitList() {
 
 int CButtonListCtrl::WidestText(HDC dc) const {
     if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + L"1234");
-    int widest = 0;
-    const auto& entries = m_names.Entries();
-    for (int i = 0; i < m_nCount; ++i) widest = std::max(widest, TextWidth(dc, entries[static_cast<std::size_t>(i)]));
-    return widest;
+    return core::WidestText(m_names.Entries(), m_nCount, [dc](std::wstring_view text) { return TextWidth(dc, text); });
 }
 
 void CButtonListCtrl::InsertRows() {
     const int items = m_names.ItemCount();
     const int rows = core::RowCount(items, m_nColumns);
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), 0);
-    SendMessage(WM_SETREDRAW, FALSE);
+    SetItemCount(rows);
+    platform::RedrawGuard noRedraw(m_hWnd);
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < m_nColumns; ++col) {
             if (!core::CellHoldsItem({row, col}, m_nColumns, items)) break;
@@ -109,7 +99,6 @@ void CButtonListCtrl::InsertRows() {
             else SetItemText(row, col, text);
         }
     }
-    SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void CButtonListCtrl::SelectionToCell() {

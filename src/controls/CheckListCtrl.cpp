@@ -6,9 +6,13 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "core/fit_text.h"
 #include "core/names.h"
-#include "platform/gbk_text.h"
+#include "platform/host_text.h"
+#include "platform/redraw_guard.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,9 +43,18 @@ CCheckListCtrl::CCheckListCtrl() {
 }
 
 void CCheckListCtrl::SetListItems(int nCount, int nMode, int nSelected, const int* pStates, const char* lpszNames) {
+    StoreItems(nCount, nMode, nSelected, pStates, platform::SplitGbkNames(core::HostString(lpszNames)));
+}
+
+void CCheckListCtrl::SetListItems(int nCount, int nMode, int nSelected, const int* pStates, std::wstring_view names) {
+    StoreItems(nCount, nMode, nSelected, pStates, core::SplitNames(names));
+}
+
+void CCheckListCtrl::StoreItems(int nCount, int nMode, int nSelected, const int* pStates,
+                                std::vector<std::wstring> names) {
     m_nMode = nMode;
     m_nSelected = nSelected;
-    m_names = core::ChoiceNames(platform::FromGbk(core::SplitNames(core::HostString(lpszNames))), nCount);
+    m_names = core::ChoiceNames(std::move(names), nCount);
     m_nCount = m_names.Count();
     m_bNumbered = m_names.Numbered() ? TRUE : FALSE;
     if (m_nMode == kCheckMode) {
@@ -80,14 +93,9 @@ void CCheckListCtrl::UseRadioImages() {
 
 int CCheckListCtrl::ColumnWidth() const {
     // The larger of the client width and what the widest text needs in the list's own font.
-    int widest = 0;
-    if (m_bNumbered) {
-        widest = GetStringWidth(m_names.Prefix() + L"123");
-    } else {
-        const auto& entries = m_names.Entries();
-        for (int i = 0; i < m_nCount; ++i)
-            widest = std::max(widest, GetStringWidth(entries[static_cast<std::size_t>(i)]));
-    }
+    const int widest = m_bNumbered ? GetStringWidth(m_names.Prefix() + L"123")
+                                   : core::WidestText(m_names.Entries(), m_nCount,
+                                                      [this](const std::wstring& text) { return GetStringWidth(text); });
     const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
     return std::max(static_cast<int>(GetClientRect().right), needed);
 }
@@ -95,15 +103,16 @@ int CCheckListCtrl::ColumnWidth() const {
 void CCheckListCtrl::InsertRows() {
     const int named = m_names.ItemCount();
     const bool checks = m_nMode == kCheckMode;
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(named + (checks ? 1 : 0)), 0);
-    SendMessage(WM_SETREDRAW, FALSE);
-    for (int row = 0; row < named; ++row)
-        InsertItem(row, m_names.ItemText(row), checks ? CheckImage(row) : RadioImage(row), LVIS_STATEIMAGEMASK);
-    if (checks) {
-        InsertItem(named, kSelectAll, CheckImage(named), LVIS_STATEIMAGEMASK);
-        ShowChecks();  // in case the list gave a new row its own check box state
+    SetItemCount(named + (checks ? 1 : 0));
+    {
+        platform::RedrawGuard noRedraw(m_hWnd);
+        for (int row = 0; row < named; ++row)
+            InsertItem(row, m_names.ItemText(row), checks ? CheckImage(row) : RadioImage(row), LVIS_STATEIMAGEMASK);
+        if (checks) {
+            InsertItem(named, kSelectAll, CheckImage(named), LVIS_STATEIMAGEMASK);
+            ShowChecks();  // in case the list gave a new row its own check box state
+        }
     }
-    SendMessage(WM_SETREDRAW, TRUE);
     Invalidate(true);
 }
 

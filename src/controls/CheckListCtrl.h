@@ -6,6 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "core/check_states.h"
 #include "core/choice_names.h"
 #include "platform/image_list.h"
@@ -23,6 +27,8 @@ public:
     // states numbered like the names (check mode only: nCount entries; null gives none), and the
     // GBK name list (read during the call only).
     void SetListItems(int nCount, int nMode, int nSelected, const int* pStates, const char* lpszNames);
+    // The same for a name list of the library's own.
+    void SetListItems(int nCount, int nMode, int nSelected, const int* pStates, std::wstring_view names);
     // Rebuilds the column and rows from the stored data, selects row m_nSelected and scrolls it
     // into view. Repeatable while the window exists; shows nothing before a SetListItems.
     void InitList();
@@ -40,6 +46,7 @@ protected:
     bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
 
 private:
+    void StoreItems(int nCount, int nMode, int nSelected, const int* pStates, std::vector<std::wstring> names);
     LRESULT OnPress(UINT message, WPARAM flags, LPARAM point);
     void HandleClick(int nItem, UINT nFlags);
     void UseCheckBoxes();

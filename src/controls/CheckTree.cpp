@@ -5,10 +5,11 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/group_string.h"
 #include "core/names.h"
-#include "platform/gbk_text.h"
+#include "platform/host_text.h"
 #include "res/resource.h"
 
 namespace {
@@ -17,14 +18,24 @@ constexpr COLORREF kMaskColor = RGB(255, 255, 255);
 }  // namespace
 
 void CCheckTree::SetSwitches(int count, const int* states, const char* groups) {
+    std::vector<std::vector<std::wstring>> names;
+    for (const std::string& group : core::ParseGroups(core::HostString(groups)))
+        names.push_back(platform::SplitGbkNames(group));
+    StoreSwitches(count, states, std::move(names));
+}
+
+void CCheckTree::SetSwitches(int count, const int* states, std::wstring_view groups) {
+    std::vector<std::vector<std::wstring>> names;
+    for (const std::wstring& group : core::ParseGroups(groups)) names.push_back(core::SplitNames(group));
+    StoreSwitches(count, states, std::move(names));
+}
+
+void CCheckTree::StoreSwitches(int count, const int* states, std::vector<std::vector<std::wstring>> groups) {
     const std::size_t entries = (count > 0 && states) ? static_cast<std::size_t>(count) : 0;
     std::vector<int> switches(states, states + entries);
-    m_groups.clear();
+    m_groups = std::move(groups);
     std::vector<int> groupSizes;
-    for (const std::string& group : core::ParseGroups(core::HostString(groups))) {
-        m_groups.push_back(platform::FromGbk(core::SplitNames(group)));
-        groupSizes.push_back(static_cast<int>(m_groups.back().size()));
-    }
+    for (const auto& names : m_groups) groupSizes.push_back(static_cast<int>(names.size()));
     m_nGroupCount = static_cast<int>(m_groups.size());
     m_model = core::CheckTreeModel(std::move(switches), groupSizes);
     m_nItemCount = static_cast<int>(entries);

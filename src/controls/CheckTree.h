@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/check_tree_model.h"
@@ -17,6 +18,8 @@ public:
     // count switch entries (read from `states`, which must hold that many when count > 0) and
     // the GBK group string. Items are shown only while there are entries for them.
     void SetSwitches(int count, const int* states, const char* groups);
+    // The same for a group string of the library's own.
+    void SetSwitches(int count, const int* states, std::wstring_view groups);
     // Builds the items; once, after the control is subclassed.
     void InitTree();
     // Writes one entry per item shown (m_nItemCount); later entries of `out` are left alone.
@@ -35,6 +38,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void StoreSwitches(int count, const int* states, std::vector<std::vector<std::wstring>> groups);
     void OnLButtonDown(POINT point);
 
     core::CheckTreeModel m_model;

@@ -8,13 +8,14 @@
 #include <utility>
 
 #include "platform/handles.h"
+#include "platform/text_width.h"
 
 CListCellEdit::CListCellEdit(int row, int column, std::wstring text)
     : m_nRow(row), m_nColumn(column), m_strText(std::move(text)) {}
 
 bool CListCellEdit::Open(HWND list, const RECT& rect, DWORD alignment) {
     if (!Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | alignment, rect, list, kControlId)) return false;
-    SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageW(list, WM_GETFONT, 0, 0)), FALSE);
+    SetFont(platform::WindowFont(list), false);
     SetWindowText(m_strText);
     SetFocus(m_hWnd);
     SetSel(0, -1);
@@ -59,13 +60,13 @@ LRESULT CListCellEdit::OnChar(WPARAM wParam, LPARAM lParam) {
 void CListCellEdit::GrowToFitText() {
     HWND list = List();
     const std::wstring text = GetWindowText();  // still without the character being typed
-    SIZE extent{};
+    int width = 0;
     {
         platform::ClientDC dc(m_hWnd);
-        platform::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(list, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        platform::SelectGuard font(dc.get(), platform::WindowFont(list));
+        width = platform::TextWidth(dc.get(), text);
     }
-    const int needed = extent.cx + 5;
+    const int needed = width + 5;
     const RECT client = GetClientRect();
     if (needed <= client.right) return;
     // The window grows to the right, keeping its place and height, and never past the list.

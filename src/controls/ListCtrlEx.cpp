@@ -151,8 +151,7 @@ void CListCtrlEx::ChooseRowColor(int row) {
         m_nColorColumn == kPaletteColorColumn ? PickBaseColor(current) : ChooseAnyColor(current);
     if (!chosen) return;
     SetItemData(row, static_cast<LPARAM>(*chosen));
-    // A new item value alone does not promise a repaint of the row.
-    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+    RedrawItems(row, row);
 }
 
 std::optional<COLORREF> CListCtrlEx::PickBaseColor(COLORREF current) const {

@@ -17,6 +17,8 @@ public:
     // A colour column at this index holds base colours only, chosen with the sixteen-colour
     // picker; a colour column anywhere else takes any colour from the platform's chooser.
     static constexpr int kPaletteColorColumn = 1;
+    // The width the dialogs give a colour column.
+    static constexpr int kColorColumnWidth = 80;
 
     // Set by the owner after inserting the columns; -1 (the default) means none.
     void SetEditColumn(int column) noexcept { m_nEditColumn = column; }

@@ -10,5 +10,7 @@ namespace core {
 // The texts between each "{" and the first "}" after it, in order. Text between groups is
 // ignored, braces do not nest, and a last group without its "}" is dropped.
 std::vector<std::string> ParseGroups(std::string_view groups);
+// The same for a group string of the library's own, already in UTF-16.
+std::vector<std::wstring> ParseGroups(std::wstring_view groups);
 
 }  // namespace core

@@ -12,12 +12,12 @@ std::size_t GbkCharLength(std::string_view text, std::size_t pos) noexcept {
 
 namespace {
 // Calls onEntry(begin, end) for each entry; returns the number of entries.
-template <class OnEntry>
-int ForEachName(std::string_view names, OnEntry onEntry) {
+template <class Char, class OnEntry>
+int ForEachName(std::basic_string_view<Char> names, OnEntry onEntry) {
     int count = 0;
     std::size_t start = 0;
-    for (std::size_t pos = 0; pos < names.size(); pos += GbkCharLength(names, pos)) {
-        if (names[pos] == '|') {
+    for (std::size_t pos = 0; pos < names.size(); pos += ScanStep(names, pos)) {
+        if (names[pos] == Char('|')) {
             onEntry(start, pos);
             ++count;
             start = pos + 1;
@@ -26,19 +26,24 @@ int ForEachName(std::string_view names, OnEntry onEntry) {
     onEntry(start, names.size());
     return count + 1;
 }
+
+template <class Char>
+std::vector<std::basic_string<Char>> Split(std::basic_string_view<Char> names) {
+    std::vector<std::basic_string<Char>> entries;
+    ForEachName(names, [&](std::size_t begin, std::size_t end) {
+        entries.emplace_back(names.substr(begin, end - begin));
+    });
+    return entries;
+}
 }  // namespace
 
 int CountNames(std::string_view names) noexcept {
     return ForEachName(names, [](std::size_t, std::size_t) {});
 }
 
-std::vector<std::string> SplitNames(std::string_view names) {
-    std::vector<std::string> entries;
-    ForEachName(names, [&](std::size_t begin, std::size_t end) {
-        entries.emplace_back(names.substr(begin, end - begin));
-    });
-    return entries;
-}
+std::vector<std::string> SplitNames(std::string_view names) { return Split(names); }
+
+std::vector<std::wstring> SplitNames(std::wstring_view names) { return Split(names); }
 
 std::string_view HostString(const char* text) noexcept {
     return text ? std::string_view(text, std::strlen(text)) : std::string_view();

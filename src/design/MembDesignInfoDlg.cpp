@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/data_exchange.h"
-#include "platform/gbk_text.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,7 +38,7 @@ constexpr int kTreeSwitches[] = {0, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1,
 constexpr int kTreeSwitchCount = static_cast<int>(sizeof kTreeSwitches / sizeof kTreeSwitches[0]);
 
 void SetUpList(CCheckListCtrl& list, const FixedList& fixed) {
-    list.SetListItems(fixed.count, kCheck, fixed.selected, fixed.states, platform::ToGbk(fixed.names).c_str());
+    list.SetListItems(fixed.count, kCheck, fixed.selected, fixed.states, fixed.names);
 }
 
 }  // namespace
@@ -48,12 +47,11 @@ CMembDesignInfoDlg::CMembDesignInfoDlg() : CDialog(IDD_MEMB_DESIGN_INFO) {}
 
 void CMembDesignInfoDlg::SetUp(const int* pBeamSwitches) {
     m_listBeam.SetListItems(kBeamSwitchCount, kCheck, kBeamSelected,
-                            pBeamSwitches ? pBeamSwitches : kDefaultBeamSwitches,
-                            platform::ToGbk(kBeamNames).c_str());
+                            pBeamSwitches ? pBeamSwitches : kDefaultBeamSwitches, kBeamNames);
     SetUpList(m_listColumn, kColumn);
     SetUpList(m_listWall, kWall);
     SetUpList(m_listSlab, kSlab);
-    m_tree.SetSwitches(kTreeSwitchCount, kTreeSwitches, platform::ToGbk(kTreeGroups).c_str());
+    m_tree.SetSwitches(kTreeSwitchCount, kTreeSwitches, kTreeGroups);
 }
 
 void CMembDesignInfoDlg::DoDataExchange(platform::CDataExchange* pDX) {

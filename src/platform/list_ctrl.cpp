@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/column_hit.h"
+#include "platform/image_list.h"
 
 namespace platform {
 
@@ -19,6 +20,12 @@ DWORD CListCtrl::GetExtendedStyle() const {
 
 void CListCtrl::SetImageList(HIMAGELIST list, int which) const {
     SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(list));
+}
+
+void CListCtrl::SetRowHeight(CImageList& images, int height) {
+    ModifyStyle(0, LVS_SHAREIMAGELISTS);
+    images.Create(1, height, ILC_COLORDDB, 0, 0);
+    SetImageList(images.GetSafeHandle(), LVSIL_STATE);
 }
 
 int CListCtrl::InsertColumn(int index, const std::wstring& heading, int format, int width,

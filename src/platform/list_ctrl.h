@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class CImageList;
+
 class CListCtrl : public CWnd {
 public:
     void SetExtendedStyle(DWORD style) const;
@@ -19,6 +21,10 @@ public:
         return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
     }
     void SetImageList(HIMAGELIST list, int which) const;
+    // Rows `height` pixels high. A report list makes its rows as high as its tallest image: this
+    // gives it, in `images`, a state image list 1 pixel wide and that high, without images. The
+    // list shares it (LVS_SHAREIMAGELISTS): `images` must outlive the list's window.
+    void SetRowHeight(CImageList& images, int height);
     int InsertColumn(int index, const std::wstring& heading, int format, int width, int subItem) const;
     int GetColumnCount() const;  // items of the header control
     // Width of a text in the list's own font, without the margins a cell adds around it.
@@ -36,6 +42,12 @@ public:
     UINT GetItemState(int item, UINT mask) const;
     void SetItemState(int item, UINT state, UINT mask) const;
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    // Makes room for `count` items before they are inserted one by one (LVM_SETITEMCOUNT).
+    void SetItemCount(int count) const { SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count)); }
+    // Repaints rows first to last; a changed item value alone does not promise a repaint.
+    bool RedrawItems(int first, int last) const {
+        return SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(first), last) != 0;
+    }
     int GetNextItem(int after, UINT flags) const;
     void SetSelectionMark(int item) const { SendMessage(LVM_SETSELECTIONMARK, 0, item); }
     bool EnsureVisible(int item, bool partialOk) const;

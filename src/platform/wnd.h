@@ -9,6 +9,8 @@ namespace platform {
 
 // The whole text of any window.
 std::wstring WindowText(HWND window);
+// The font a window draws its text with (WM_GETFONT); null for the system font.
+inline HFONT WindowFont(HWND window) { return reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)); }
 
 class CWnd {
 public:
@@ -37,6 +39,11 @@ public:
     void Invalidate(bool erase = true) const { InvalidateRect(m_hWnd, nullptr, erase ? TRUE : FALSE); }
     void SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
     std::wstring GetWindowText() const;
+    HFONT GetFont() const { return WindowFont(m_hWnd); }
+    // The window draws its text with `font` (WM_SETFONT), which the caller keeps alive.
+    void SetFont(HFONT font, bool redraw = true) const {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+    }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }

@@ -9,17 +9,9 @@
 #include <vector>
 
 #include "core/choice_names.h"
+#include "core/names.h"
 
 namespace {
-
-std::vector<std::wstring> Split(std::wstring_view names) {
-    std::vector<std::wstring> entries(1);
-    for (wchar_t c : names) {
-        if (c == L'|') entries.emplace_back();
-        else entries.back() += c;
-    }
-    return entries;
-}
 
 std::vector<std::wstring> Items(const core::ChoiceNames& names) {
     std::vector<std::wstring> items;
@@ -49,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CaseSourceTest,
                                          KindCase{INT_MAX, core::CaseSource::Unchanged}));
 
 TEST(CaseSourceTest, TargetCombinationsAreTwelveRowsUnderTheirHeading) {
-    const core::ChoiceNames names(Split(core::kTargetCombinationNames), core::kTargetCombinationCount);
+    const core::ChoiceNames names(core::SplitNames(core::kTargetCombinationNames), core::kTargetCombinationCount);
     EXPECT_FALSE(names.Numbered());
     EXPECT_EQ(names.Heading(), L"选择目标组合");
     EXPECT_EQ(Items(names), (std::vector<std::wstring>{L"Fxmin组合", L"Fymin组合", L"Fzmin组合", L"Mxmin组合",
@@ -58,7 +50,7 @@ TEST(CaseSourceTest, TargetCombinationsAreTwelveRowsUnderTheirHeading) {
 }
 
 TEST(CaseSourceTest, CombinationsAreNumberedUpToTheCountLessTheHeading) {
-    const core::ChoiceNames names(Split(core::kCombinationNames), 5);
+    const core::ChoiceNames names(core::SplitNames(core::kCombinationNames), 5);
     EXPECT_TRUE(names.Numbered());
     EXPECT_EQ(names.Heading(), L"选择组合");
     EXPECT_EQ(Items(names), (std::vector<std::wstring>{L"组合1", L"组合2", L"组合3", L"组合4"}));

@@ -34,6 +34,26 @@ INSTANTIATE_TEST_SUITE_P(
                     GroupCase{"lone_lead_byte_at_end", "{A}{\x81", {"A"}}),
     [](const testing::TestParamInfo<GroupCase>& info) { return std::string(info.param.label); });
 
+struct WideGroupCase {
+    const char* label;
+    std::wstring groups;
+    std::vector<std::wstring> found;
+};
+
+class WideParseGroupsTest : public testing::TestWithParam<WideGroupCase> {};
+
+TEST_P(WideParseGroupsTest, FindsGroups) { EXPECT_EQ(core::ParseGroups(GetParam().groups), GetParam().found); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WideParseGroupsTest,
+    testing::Values(WideGroupCase{"two_groups_text_between_ignored", L"{A|a1|a2}\t\t {B|b1}", {L"A|a1|a2", L"B|b1"}},
+                    WideGroupCase{"no_nesting", L"{a{b}c}", {L"a{b"}},
+                    WideGroupCase{"unclosed_last_group_dropped", L"{A}{B|b1", {L"A"}},
+                    WideGroupCase{"empty_group", L"x{}y", {L""}},
+                    WideGroupCase{"no_braces", L"A|a1", {}},
+                    WideGroupCase{"chinese", L"{\x6881|\x4E3B\x7B4B} {\x67F1}", {L"\x6881|\x4E3B\x7B4B", L"\x67F1"}}),
+    [](const testing::TestParamInfo<WideGroupCase>& info) { return std::string(info.param.label); });
+
 // Tree items from a group string, as the control lays them out.
 core::CheckTreeModel Model(const std::string& groups, std::vector<int> switches) {
     std::vector<int> sizes;

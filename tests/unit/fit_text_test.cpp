@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +38,31 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{"first_character_always_stays", L"abcdef", 5, 12, L"a..."},
                     FitCase{"cjk_one_character_at_a_time", L"\x5DE5\x51B5\x4E00\x4E8C", 59, 12, L"\x5DE5\x51B5..."}),
     [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.label); });
+
+struct WidestCase {
+    const char* label;
+    std::vector<std::wstring> texts;
+    int count;
+    int widest;
+};
+
+class WidestTextTest : public testing::TestWithParam<WidestCase> {};
+
+TEST_P(WidestTextTest, MeasuresOnlyTheFirstCount) {
+    const WidestCase& c = GetParam();
+    EXPECT_EQ(core::WidestText(c.texts, c.count, Measure), c.widest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WidestTextTest,
+    testing::Values(WidestCase{"widest_in_the_middle", {L"ab", L"abcd", L"a"}, 3, 24},
+                    WidestCase{"cjk_counts_double", {L"abc", L"\x5DE5\x51B5"}, 2, 24},
+                    WidestCase{"later_texts_not_measured", {L"a", L"ab", L"abcdef"}, 2, 12},
+                    WidestCase{"count_beyond_the_texts", {L"abc"}, 5, 18},
+                    WidestCase{"no_count", {L"abc"}, 0, 0},
+                    WidestCase{"negative_count", {L"abc"}, -1, 0},
+                    WidestCase{"no_texts", {}, 3, 0}),
+    [](const testing::TestParamInfo<WidestCase>& info) { return std::string(info.param.label); });
 
 TEST(CutToGbkBytesTest, CountsTwoBytesForChinese) {
     EXPECT_EQ(core::CutToGbkBytes(L"abc", 259), L"abc");

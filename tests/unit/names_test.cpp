@@ -39,6 +39,28 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"lone_lead_byte_before_separator", "\x81|x", {"\x81|x"}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.label); });
 
+struct WideSplitCase {
+    const char* label;
+    std::wstring names;
+    std::vector<std::wstring> entries;
+};
+
+class WideSplitNamesTest : public testing::TestWithParam<WideSplitCase> {};
+
+TEST_P(WideSplitNamesTest, SplitsEntries) { EXPECT_EQ(core::SplitNames(GetParam().names), GetParam().entries); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WideSplitNamesTest,
+    testing::Values(WideSplitCase{"three", L"a|b|c", {L"a", L"b", L"c"}},
+                    WideSplitCase{"empty_between", L"a||c", {L"a", L"", L"c"}},
+                    WideSplitCase{"separator_at_end", L"a|", {L"a", L""}},
+                    WideSplitCase{"empty_string", L"", {L""}},
+                    WideSplitCase{"no_trimming", L" a | b", {L" a ", L" b"}},
+                    WideSplitCase{"chinese", L"\x5DE5\x51B5|\x632F\x578B", {L"\x5DE5\x51B5", L"\x632F\x578B"}},
+                    // A character outside the basic plane is two code units, neither of them "|".
+                    WideSplitCase{"surrogate_pair", L"\xD840\xDC7C|x", {L"\xD840\xDC7C", L"x"}}),
+    [](const testing::TestParamInfo<WideSplitCase>& info) { return std::string(info.param.label); });
+
 TEST(HostStringTest, NullIsOneEmptyEntry) {
     EXPECT_TRUE(core::HostString(nullptr).empty());
     EXPECT_EQ(core::CountNames(core::HostString(nullptr)), 1);
