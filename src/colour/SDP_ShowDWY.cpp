@@ -56,8 +56,8 @@ void CSDP_ShowDWY::InsertColumns() {
     const int clientWidth = m_list.GetClientRect().right;
     const int otherWidth = std::max((clientWidth - CListCtrlEx::kColorColumnWidth) / 2, CListCtrlEx::kColorColumnWidth);
     m_list.InsertColumn(0, L"序号", LVCFMT_LEFT, otherWidth, 0);
-    m_list.InsertColumn(1, core::ContourValueHeading(m_nMode), LVCFMT_LEFT, otherWidth, 1);
-    m_list.InsertColumn(2, L"线颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, 2);
+    m_list.InsertColumn(kValueColumn, core::ContourValueHeading(m_nMode), LVCFMT_LEFT, otherWidth, kValueColumn);
+    m_list.InsertColumn(kColorColumn, L"线颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, kColorColumn);
 }
 
 void CSDP_ShowDWY::FillList() {

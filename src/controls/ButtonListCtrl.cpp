@@ -23,10 +23,17 @@ using platform::TextWidth;
 namespace {
 constexpr DWORD kGridStyle = LVS_EX_GRIDLINES;
 constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_REGIONAL;
-// Texts come back from the platform in a 260-byte buffer: at most 259 bytes are drawn.
+// A row or cell draws at most 259 bytes of its text in GBK, what a 260-byte buffer holds with
+// its terminating zero: the length the dialogs have always drawn. GetItemText hands back the
+// whole text, so the cut is made here, on purpose.
 constexpr std::size_t kMaxDrawnBytes = 259;
+// Room FitText leaves beside a text, half of it on either side.
 constexpr int kListTextOffset = 4;
 constexpr int kGridTextOffset = 12;
+constexpr int kListTextInset = kListTextOffset / 2;
+constexpr int kGridTextInset = kGridTextOffset / 2;
+// A numbered list is measured by its prefix and four digits.
+constexpr wchar_t kNumberSample[] = L"1234";
 
 std::wstring FitText(HDC dc, std::wstring_view text, int width, int offset) {
     return core::FitText(core::CutToGbkBytes(text, kMaxDrawnBytes), width, offset,
@@ -82,7 +89,7 @@ void CButtonListCtrl::InitList() {
 }
 
 int CButtonListCtrl::WidestText(HDC dc) const {
-    if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + L"1234");
+    if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + kNumberSample);
     return core::WidestText(m_names.Entries(), m_nCount, [dc](std::wstring_view text) { return TextWidth(dc, text); });
 }
 
@@ -195,7 +202,7 @@ void CButtonListCtrl::DrawListRow(HDC dc, int row, bool focus) {
 
     auto drawText = [&] {
         RECT textRect = label;
-        InflateRect(&textRect, -2, 0);
+        InflateRect(&textRect, -kListTextInset, 0);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
         if ((state & LVIS_FOCUSED) && focus) DrawFocusRect(dc, &all);
@@ -222,7 +229,7 @@ void CButtonListCtrl::DrawGridRow(HDC dc, int row) {
             if (text.empty()) return;
             const std::wstring fitted = FitText(dc, text, cell.right - cell.left, kGridTextOffset);
             RECT textRect = cell;
-            InflateRect(&textRect, -6, 0);
+            InflateRect(&textRect, -kGridTextInset, 0);
             DrawTextW(dc, fitted.c_str(), static_cast<int>(fitted.size()), &textRect,
                       DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
         };

@@ -30,6 +30,8 @@ constexpr int kRadioOn = 3;
 // remarks: the string width alone truncates the text).
 constexpr int kLabelMargins = 12;
 const wchar_t kSelectAll[] = L"全选";
+// A numbered list is measured by its prefix and three digits.
+constexpr wchar_t kNumberSample[] = L"123";
 
 int StateImageWidth(HIMAGELIST images) {
     int cx = 0;
@@ -93,9 +95,9 @@ void CCheckListCtrl::UseRadioImages() {
 
 int CCheckListCtrl::ColumnWidth() const {
     // The larger of the client width and what the widest text needs in the list's own font.
-    const int widest = m_bNumbered ? GetStringWidth(m_names.Prefix() + L"123")
-                                   : core::WidestText(m_names.Entries(), m_nCount,
-                                                      [this](const std::wstring& text) { return GetStringWidth(text); });
+    const auto measure = [this](const std::wstring& text) { return GetStringWidth(text); };
+    const int widest = m_bNumbered ? measure(m_names.Prefix() + kNumberSample)
+                                   : core::WidestText(m_names.Entries(), m_nCount, measure);
     const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
     return std::max(static_cast<int>(GetClientRect().right), needed);
 }

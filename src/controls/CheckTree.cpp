@@ -10,6 +10,7 @@
 #include "core/group_string.h"
 #include "core/names.h"
 #include "platform/host_text.h"
+#include "platform/state_image.h"
 #include "res/resource.h"
 
 namespace {
@@ -45,6 +46,9 @@ void CCheckTree::InitTree() {
     DeleteAllItems();
     m_stateImages.Create(IDB_CHECK_IMAGES, kStateImageWidth, 1, kMaskColor);
     SetImageList(m_stateImages.GetSafeHandle(), TVSIL_STATE);
+    // The rows are one pixel taller than the tree makes them for its font and marks: a pixel
+    // more space between the marks of neighbouring items. The template's TVS_NONEVENHEIGHT keeps
+    // an odd height (TVM_SETITEMHEIGHT rounds it down to even without that style).
     SetItemHeight(GetItemHeight() + 1);
 
     m_pItems.clear();
@@ -90,7 +94,7 @@ int CCheckTree::FindItemIndex(const HTREEITEM* item) const {
 }
 
 BOOL CCheckTree::IsItemChecked(HTREEITEM item) const {
-    return core::IsItemChecked(static_cast<int>(GetItemState(item, TVIS_STATEIMAGEMASK) >> 12)) ? TRUE : FALSE;
+    return core::IsItemChecked(platform::StateImageIndex(GetItemState(item, TVIS_STATEIMAGEMASK))) ? TRUE : FALSE;
 }
 
 BOOL CCheckTree::SetItemCheckState(HTREEITEM item, int state) const {

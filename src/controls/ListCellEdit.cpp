@@ -10,6 +10,11 @@
 #include "platform/handles.h"
 #include "platform/text_width.h"
 
+namespace {
+// Pixels the box needs beyond its text's width (its margins and the caret) before it grows.
+constexpr int kRoomBesideText = 5;
+}  // namespace
+
 CListCellEdit::CListCellEdit(int row, int column, std::wstring text)
     : m_nRow(row), m_nColumn(column), m_strText(std::move(text)) {}
 
@@ -66,7 +71,7 @@ void CListCellEdit::GrowToFitText() {
         platform::SelectGuard font(dc.get(), platform::WindowFont(list));
         width = platform::TextWidth(dc.get(), text);
     }
-    const int needed = width + 5;
+    const int needed = width + kRoomBesideText;
     const RECT client = GetClientRect();
     if (needed <= client.right) return;
     // The window grows to the right, keeping its place and height, and never past the list.

@@ -27,6 +27,10 @@ constexpr std::array<COLORREF, core::kColorCount> BasePaletteColors() {
 std::array<COLORREF, core::kColorCount> g_customColors = BasePaletteColors();
 
 constexpr int kNarrowestEditedColumn = 5;
+// The edit box starts this far right of its cell's left edge, and is this much narrower than its
+// column, so that its right edge lies one pixel past the cell's, over the grid line.
+constexpr int kEditBoxLeftInset = 4;
+constexpr int kEditBoxNarrowing = 3;
 
 DWORD EditAlignment(int columnFormat) {
     switch (columnFormat & LVCFMT_JUSTIFYMASK) {
@@ -137,8 +141,8 @@ CListCellEdit* CListCtrlEx::BeginCellEdit(int row, int column) {
         Scroll(left, 0);
         rect.left -= left;
     }
-    rect.left += offset + 4;
-    rect.right = std::min<LONG>(rect.left + width - 3, client.right);
+    rect.left += offset + kEditBoxLeftInset;
+    rect.right = std::min<LONG>(rect.left + width - kEditBoxNarrowing, client.right);
 
     auto edit = std::make_unique<CListCellEdit>(row, column, GetItemText(row, column));
     if (!edit->Open(m_hWnd, rect, EditAlignment(format))) return nullptr;

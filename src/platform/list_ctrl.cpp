@@ -6,8 +6,14 @@
 
 #include "core/column_hit.h"
 #include "platform/image_list.h"
+#include "platform/state_image.h"
 
 namespace platform {
+namespace {
+// The state images of the list's own check boxes (LVS_EX_CHECKBOXES).
+constexpr int kUncheckedImage = 1;
+constexpr int kCheckedImage = 2;
+}  // namespace
 
 void CListCtrl::SetExtendedStyle(DWORD style) const {
     // A zero mask replaces every extended style bit (LVM_SETEXTENDEDLISTVIEWSTYLE).
@@ -131,11 +137,11 @@ int CListCtrl::HitTest(LVHITTESTINFO& info) const {
 }
 
 bool CListCtrl::GetCheck(int item) const {
-    return (GetItemState(item, LVIS_STATEIMAGEMASK) >> 12) == 2;
+    return StateImageIndex(GetItemState(item, LVIS_STATEIMAGEMASK)) == kCheckedImage;
 }
 
 void CListCtrl::SetCheck(int item, bool checked) const {
-    SetItemState(item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+    SetItemState(item, INDEXTOSTATEIMAGEMASK(checked ? kCheckedImage : kUncheckedImage), LVIS_STATEIMAGEMASK);
 }
 
 LPARAM CListCtrl::GetItemData(int item) const {
