@@ -1,5 +1,6 @@
 // The button list: reading the names, laying out list and grid, drawing rows and cells, and the
-// choice by mouse press (keys move the platform's selection, never the choice).
+// choice by mouse press or keys. In the list the choice follows the platform's selection, so the
+// highlighted row is the one handed back; in the grid the keys move the chosen cell.
 #include "controls/ButtonListCtrl.h"
 
 #include <windowsx.h>
@@ -9,6 +10,7 @@
 
 #include "controls/RowHeight.h"
 #include "core/fit_text.h"
+#include "core/grid_keys.h"
 #include "core/names.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
@@ -38,6 +40,21 @@ constexpr wchar_t kNumberSample[] = L"1234";
 std::wstring FitText(HDC dc, std::wstring_view text, int width, int offset) {
     return core::FitText(core::CutToGbkBytes(text, kMaxDrawnBytes), width, offset,
                          [dc](std::wstring_view part) { return TextWidth(dc, part); });
+}
+
+// The keys that move the grid's choice; false for any other key.
+bool GridKeyOf(UINT vk, core::GridKey& key) {
+    switch (vk) {
+    case VK_LEFT: key = core::GridKey::Left; return true;
+    case VK_RIGHT: key = core::GridKey::Right; return true;
+    case VK_UP: key = core::GridKey::Up; return true;
+    case VK_DOWN: key = core::GridKey::Down; return true;
+    case VK_HOME: key = core::GridKey::Home; return true;
+    case VK_END: key = core::GridKey::End; return true;
+    case VK_PRIOR: key = core::GridKey::PageUp; return true;
+    case VK_NEXT: key = core::GridKey::PageDown; return true;
+    default: return false;
+    }
 }
 }  // namespace
 
@@ -81,9 +98,10 @@ void CButtonListCtrl::InitList() {
 
     SelectionToCell();
     if (!m_bGrid && m_nSelRow >= 0) {
-        // A choice of none (-1) highlights no row: -1 would select every row.
+        // A choice of none (-1) highlights no row: -1 would select every row. The chosen row
+        // also takes the focus state, so that the arrow keys move on from it.
         SetSelectionMark(m_nSelRow);
-        SetItemState(m_nSelRow, LVIS_SELECTED, LVIS_SELECTED);
+        SetItemState(m_nSelRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
     if (m_nSelRow >= 0) EnsureVisible(m_nSelRow, false);
 }
@@ -124,6 +142,16 @@ LRESULT CButtonListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN:
         OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
+    case WM_KEYDOWN:
+        if (m_bGrid && OnGridKey(static_cast<UINT>(wParam))) return 0;
+        [[fallthrough]];
+    case WM_RBUTTONDOWN: {
+        // The platform may clear the selection (a press on empty space, Ctrl+Space): the choice
+        // stays, and so does its highlight.
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        KeepChoiceHighlighted();
+        return result;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
         const LRESULT result = DefaultProc(message, wParam, lParam);
@@ -146,7 +174,38 @@ void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
         CellToSelection();
     }
     DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
+    KeepChoiceHighlighted();
     if (m_hWnd) Invalidate(true);
+}
+
+bool CButtonListCtrl::OnGridKey(UINT vk) {
+    core::GridKey key{};
+    if (!GridKeyOf(vk, key)) return false;
+    m_nSelected = core::GridKeyChoice(key, m_nSelected, m_nColumns, m_names.ItemCount(), GetCountPerPage());
+    SelectionToCell();
+    if (m_nSelRow >= 0) EnsureVisible(m_nSelRow, false);
+    Invalidate(true);  // drawn as a press draws it
+    return true;
+}
+
+bool CButtonListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& /*result*/) {
+    if (header.code == LVN_ITEMCHANGED) OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(&header));
+    return false;  // the dialog sees the change too, after the choice has followed it
+}
+
+void CButtonListCtrl::OnItemChanged(const NMLISTVIEW& change) {
+    // In the list the highlighted row is the choice: it follows the platform's selection however
+    // that moved (arrows, Home, End, Page keys, typing a name's start).
+    const bool nowSelected = (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+                             !(change.uOldState & LVIS_SELECTED);
+    if (m_bGrid || !nowSelected || change.iItem < 0) return;
+    m_nSelected = change.iItem;
+    SelectionToCell();
+}
+
+void CButtonListCtrl::KeepChoiceHighlighted() {
+    if (m_bGrid || !m_hWnd || m_nSelRow < 0 || m_nSelRow >= GetItemCount()) return;
+    if (GetNextItem(-1, LVNI_SELECTED) == -1) SetItemState(m_nSelRow, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void CButtonListCtrl::OnFocusChange(HWND other) {

@@ -34,12 +34,16 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override;
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
 
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawListRow(HDC dc, int row, bool focus);
     void DrawGridRow(HDC dc, int row);
     void OnLButtonDown(UINT flags, POINT point);
+    bool OnGridKey(UINT key);
+    void OnItemChanged(const NMLISTVIEW& change);
+    void KeepChoiceHighlighted();
     void OnFocusChange(HWND other);
     void RedrawSelectedRows();
     int WidestText(HDC dc) const;

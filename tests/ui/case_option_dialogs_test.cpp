@@ -80,7 +80,7 @@ TEST_P(CaseOptionTest, ReturnKeyConfirms) {
     EXPECT_EQ(vars.choice, 1);
 }
 
-TEST_P(CaseOptionTest, ArrowKeysMoveTheHighlightNotTheChoice) {
+TEST_P(CaseOptionTest, ArrowKeysMoveTheHighlightAndTheChoice) {
     Run([&](DialogDriver& d) {
         ListView list(d.Item(kList));
         d.Click(list.Handle(), list.CellCenter(0, 0));
@@ -90,10 +90,10 @@ TEST_P(CaseOptionTest, ArrowKeysMoveTheHighlightNotTheChoice) {
         d.ClickItem(IDOK);
         d.WaitClosed();
     });
-    EXPECT_EQ(vars.choice, 1);
+    EXPECT_EQ(vars.choice, 3);
 }
 
-TEST_P(CaseOptionTest, UntouchedChoiceComesBackAfterArrowKeys) {
+TEST_P(CaseOptionTest, KeysWithoutAPressChooseTheHighlightedRow) {
     vars.choice = 3;
     Run([&](DialogDriver& d) {
         ListView list(d.Item(kList));
@@ -103,7 +103,7 @@ TEST_P(CaseOptionTest, UntouchedChoiceComesBackAfterArrowKeys) {
         d.WaitClosed();
     });
     EXPECT_EQ(vars.result, 0);
-    EXPECT_EQ(vars.choice, 3);
+    EXPECT_EQ(vars.choice, 1);
 }
 
 TEST_P(CaseOptionTest, DoubleClickChoosesAndLeavesTheDialogOpen) {

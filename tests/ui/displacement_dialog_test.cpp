@@ -218,13 +218,13 @@ TEST(CombinationModeTest, KeysInTheKindListRebuildTheCaseListToo) {
     RunDisplacement(host, [](Lists& l) {
         l.PressCase(0);
         EXPECT_EQ(l.Shown().radioOn, 0);
-        // The selection moves but the kind stays the pressed one: the case pick stays.
+        // The kind follows the highlighted row: the numbered combinations, from the host's row.
         l.d.KeyTo(l.kinds.Handle(), VK_END);
         EXPECT_EQ(l.kinds.SelectedRows(), std::vector<int>{2});
-        EXPECT_EQ(l.Shown(), (CaseList{L"工况", kHostCases, 0}));
+        EXPECT_EQ(l.Shown(), (CaseList{L"选择组合", Numbered(L"组合", 4), 1}));
     });
-    EXPECT_EQ(host.kind, 1);
-    EXPECT_EQ(host.caseRow, 1);
+    EXPECT_EQ(host.kind, 3);
+    EXPECT_EQ(host.caseRow, 2);
 }
 
 TEST(CombinationModeTest, PressesThatLeaveTheKindKeepTheCasePick) {

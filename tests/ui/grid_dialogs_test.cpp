@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "client_snapshot.h"
+#include "button_grid.h"
 #include "dialog_driver.h"
 #include "gbk.h"
 #include "host_call.h"
@@ -14,30 +14,6 @@
 namespace {
 
 constexpr int kList = 1015;
-
-// The cell as the list draws it: cell 0 is the row's label, each further cell as wide as a column.
-RECT CellRect(const ListView& list, int row, int col) {
-    RECT cell = list.RowLabel(row);
-    for (int c = 1; c <= col; ++c) {
-        cell.left = cell.right;
-        cell.right = cell.left + list.ColumnWidth(c - 1);
-    }
-    return cell;
-}
-
-POINT Center(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// Which cells are drawn in the highlight colour, row by row.
-std::vector<std::vector<bool>> HighlightedCells(const ListView& list, int rows) {
-    ClientSnapshot snapshot(list.Handle());
-    std::vector<std::vector<bool>> cells;
-    for (int row = 0; row < rows; ++row) {
-        cells.emplace_back();
-        for (int col = 0; col < list.ColumnCount(); ++col)
-            cells.back().push_back(snapshot.MostlyColor(CellRect(list, row, col), GetSysColor(COLOR_HIGHLIGHT)));
-    }
-    return cells;
-}
 
 std::vector<std::vector<std::wstring>> CellTexts(const ListView& list) {
     std::vector<std::vector<std::wstring>> texts;
