@@ -45,7 +45,7 @@ DWORD EditAlignment(int columnFormat) {
 int CListCtrlEx::FindColorNumber(COLORREF color) {
     core::ColorTable table{};
     std::copy(g_customColors.begin(), g_customColors.end(), table.begin());
-    return core::FindColorNumber(color, table);
+    return core::FindKeptColorNumber(color, table);
 }
 
 LRESULT CListCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

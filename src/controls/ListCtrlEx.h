@@ -28,8 +28,9 @@ public:
     // box owns itself; only one exists at a time (opening one takes the focus from the last).
     CListCellEdit* BeginCellEdit(int row, int column);
 
-    // The number of the first of the shared custom colours equal to `color`, or -1. They start
-    // as the base palette; the colour chooser may change them for the life of the library.
+    // The base colour number of `color` while the shared custom colours still hold it in its
+    // own slot, or -1. They start as the base palette; the colour chooser may change them for
+    // the life of the library, and a changed slot preselects nothing in the picker.
     static int FindColorNumber(COLORREF color);
 
     int m_nEditColumn = -1;

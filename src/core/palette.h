@@ -36,4 +36,12 @@ constexpr int FindColorNumber(ColorValue color, const ColorTable& table = kBaseP
     return -1;
 }
 
+// The number of base colour `color` while slot `number` of `table` still holds it: a slot that
+// now holds another colour matches nothing, so a colour put into an earlier slot is never taken
+// for that slot's base colour. -1 when none matches.
+constexpr int FindKeptColorNumber(ColorValue color, const ColorTable& table) noexcept {
+    const int number = FindColorNumber(color);
+    return number >= 0 && table[static_cast<std::size_t>(number)] == color ? number : -1;
+}
+
 }  // namespace core

@@ -74,15 +74,6 @@ TEST(ColourChooserTest, CustomColoursAreTheBaseColours) {
     });
 }
 
-// Puts `colour` into custom colour 0 (the chooser adds into the first custom colour first).
-void SetFirstCustomColour(COLORREF colour) {
-    RunChooser([&](DialogDriver& c) {
-        TypeChooserColour(c, colour);
-        c.ClickItem(COLOR_ADD);
-        c.ClickItem(IDCANCEL);
-    });
-}
-
 TEST(ColourChooserTest, ChangedCustomColoursLastAndThePickerSeesThem) {
     SetFirstCustomColour(RGB(1, 2, 3));
     // The change outlives the chooser, even cancelled, and the dialog it was opened from.

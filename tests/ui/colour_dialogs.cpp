@@ -116,6 +116,17 @@ void ClickCustomColour(DialogDriver& chooser, int index) {
     chooser.Click(chooser.Dialog(), centre);
 }
 
+void SetFirstCustomColour(COLORREF colour) {
+    ContourVars vars = Contour(1, {0.5f}, {0x000000});
+    RunContour(vars, [&](DialogDriver& d, const ListView& list) {
+        DialogDriver chooser(OpenColourCell(d, list, 0, 2));
+        TypeChooserColour(chooser, colour);
+        chooser.ClickItem(COLOR_ADD);
+        chooser.ClickItem(IDCANCEL);
+        ASSERT_TRUE(chooser.WaitClosed());
+    });
+}
+
 std::vector<Warning> AnswerWarnings(DialogDriver& d) {
     std::vector<Warning> warnings;
     // A box shown later is already open once the dialog's loop has caught up.

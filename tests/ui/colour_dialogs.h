@@ -60,6 +60,9 @@ COLORREF ChooserColour(const DialogDriver& chooser);
 void TypeChooserColour(DialogDriver& chooser, COLORREF colour);
 // A press on custom colour `index` (0 to 15, row by row) of the chooser.
 void ClickCustomColour(DialogDriver& chooser, int index);
+// Puts `colour` into custom colour 0 (the chooser adds into the first custom colour first), from
+// a chooser opened in a contour dialog that is then confirmed.
+void SetFirstCustomColour(COLORREF colour);
 
 struct Warning {
     std::wstring title;

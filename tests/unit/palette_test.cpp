@@ -47,6 +47,33 @@ TEST(PaletteTest, SearchesTheTableItIsGiven) {
     EXPECT_EQ(core::FindColorNumber(custom[3], custom), 3);
 }
 
+struct KeptCase {
+    const char* label;
+    int changedSlot;           // -1: the table is the base palette
+    core::ColorValue changedTo;
+    core::ColorValue color;
+    int number;
+};
+
+class FindKeptColorNumberTest : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(FindKeptColorNumberTest, MatchesASlotOnlyWhileItHoldsItsBaseColour) {
+    core::ColorTable custom = core::kBasePalette;
+    if (GetParam().changedSlot >= 0) custom[static_cast<std::size_t>(GetParam().changedSlot)] = GetParam().changedTo;
+    EXPECT_EQ(core::FindKeptColorNumber(GetParam().color, custom), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FindKeptColorNumberTest,
+    testing::Values(KeptCase{"base_table_red", -1, 0, 0x0000FF, 12}, KeptCase{"base_table_black", -1, 0, 0x000000, 0},
+                    KeptCase{"red_put_into_slot_0_red", 0, 0x0000FF, 0x0000FF, 12},
+                    KeptCase{"red_put_into_slot_0_black", 0, 0x0000FF, 0x000000, -1},
+                    KeptCase{"slot_of_red_changed", 12, 0x00FF00, 0x0000FF, -1},
+                    KeptCase{"slot_of_red_changed_other_colours_kept", 12, 0x00FF00, 0xAAAAAA, 7},
+                    KeptCase{"not_a_base_colour_even_in_a_slot", 3, 0x030201, 0x030201, -1},
+                    KeptCase{"not_a_base_colour", -1, 0, 0x808080, -1}),
+    [](const testing::TestParamInfo<KeptCase>& i) { return std::string(i.param.label); });
+
 TEST(PaletteTest, NumbersOutsideTheTableBecomeDarkBlue) {
     for (int number : {-1, 16, 20, -2147483647 - 1, 2147483647}) {
         EXPECT_EQ(core::ValidColorNumber(number), 1) << number;
