@@ -20,6 +20,10 @@
  * - Only OK gives 0. A WM_QUIT arriving while a dialog is open (the host shutting down) ends the
  *   dialog with 1 and stays in the thread's queue for the host's own loop; so does the
  *   destruction of the dialog's owner. A fault inside the library ends its dialog with 1.
+ * - The library registers the common-control classes its dialogs use (list view and tree view,
+ *   InitCommonControlsEx, once per process before its first dialog); the host need not.
+ * - This header is plain ASCII: the library's own texts are quoted below as GBK bytes in C escapes
+ *   (e.g. "\xc2\xfd\xcb\xd9" is slow), with their meaning in English.
  *
  * How a name list is read by the case lists
  * - Entry 0 is the heading, never an item; the count passed with the list includes it, so a
@@ -42,6 +46,9 @@
 #ifndef KORVEL_H
 #define KORVEL_H
 
+/* KORVEL_VERSION_MAJOR, _MINOR, _PATCH, _TWEAK and KORVEL_VERSION_STRING. */
+#include "korvel_version.h"
+
 /* Calling convention of every export: the caller removes the arguments. */
 #ifdef _WIN32
 #define KORVEL_CALL __cdecl
@@ -63,39 +70,44 @@ extern "C" {
 #endif
 
 /*
- * FXJG_SHOWDH_DLG (ordinal 1): "各种工况位移、振型" - the load case or mode to animate and the
+ * FXJG_SHOWDH_DLG (ordinal 1): "\xb8\xf7\xd6\xd6\xb9\xa4\xbf\xf6\xce\xbb\xd2\xc6\xa1\xa2\xd5\xf1\xd0\xcd"
+ * (displacement and mode shape of each case) - the load case or mode to animate and the
  * animation speed.
  *   pResult   out     0 OK, 1 otherwise.
  *   pCount    in      name-list entries, heading included.
  *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
- *   pSpeed    in/out  1 slow ("慢速"), 2 medium ("中速"), 3 fast ("快速"); another value checks
- *                     no button; 0 comes back when no button is checked.
+ *   pSpeed    in/out  1 slow ("\xc2\xfd\xcb\xd9"), 2 medium ("\xd6\xd0\xcb\xd9"), 3 fast
+ *                     ("\xbf\xec\xcb\xd9"); another value checks no button; 0 comes back
+ *                     when no button is checked.
  *   lpszNames in      name list: entry 0 is the list's heading, the rest the cases.
  */
 KORVEL_API void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pChoice, int* pSpeed,
                                             const char* lpszNames);
 
 /*
- * FXJG_SHOWND_DLG (ordinal 2): "各种工况挠度" - the load case whose deflection is shown and the
- * kind of deflection.
+ * FXJG_SHOWND_DLG (ordinal 2): "\xb8\xf7\xd6\xd6\xb9\xa4\xbf\xf6\xc4\xd3\xb6\xc8" (deflection of each case) -
+ * the load case whose deflection is shown and the kind of deflection.
  *   pResult   out     0 OK, 1 otherwise.
  *   pCount    in      name-list entries, heading included.
  *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
- *   pDeflType in/out  1 absolute ("绝对挠度"), 2 relative ("相对挠度"), 3 ratio of span to
- *                     deflection ("跨度与挠度之比"); another value checks no button; 0 comes
- *                     back when no button is checked.
+ *   pDeflType in/out  1 absolute ("\xbe\xf8\xb6\xd4\xc4\xd3\xb6\xc8"), 2 relative
+ *                     ("\xcf\xe0\xb6\xd4\xc4\xd3\xb6\xc8"), 3 ratio of span to deflection
+ *                     ("\xbf\xe7\xb6\xc8\xd3\xeb\xc4\xd3\xb6\xc8\xd6\xae\xb1\xc8"); another value checks no
+ *                     button; 0 comes back when no button is checked.
  *   lpszNames in      name list: entry 0 is the list's heading, the rest the cases.
  */
 KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* pDeflType,
                                             const char* lpszNames);
 
 /*
- * FXJG_SHOWWY_DLG (ordinal 3): "各种工况位移" - which displacement is shown: a kind from the left
- * list and a load case or load combination from the right one, a list with a radio image on each
- * row, under the host's title.
- *   pResult     in/out  in: 2 or more selects combination mode and counts the numbered load
- *                       combinations, heading included (N combinations: N+1); 1 or less selects
- *                       plain mode. Out: 0 OK, 1 otherwise.
+ * FXJG_SHOWWY_DLG (ordinal 3): "\xb8\xf7\xd6\xd6\xb9\xa4\xbf\xf6\xce\xbb\xd2\xc6" (displacement of each case) -
+ * which displacement is shown: a kind from the left list and a load case or load combination
+ * from the right one, a list with a radio image on each row, under the host's title.
+ *   pResult     in/out  READ FIRST, unlike every other export: 2 or more selects combination
+ *                       mode and counts the numbered load combinations, heading included
+ *                       (N combinations: N+1); 1 or less selects plain mode. Set it before
+ *                       every call: an uninitialised variable silently picks combination mode.
+ *                       Out: 0 OK, 1 otherwise.
  *   pKindCount  in      kind-list entries, heading included.
  *   pKind       in/out  1-based kind: shown chosen when the dialog opens; the kind pressed last.
  *   lpszKinds   in      name list of the kinds: entry 0 is the kind list's heading.
@@ -108,9 +120,11 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pCho
  *   lpszCaption in      the window title; null gives an empty title.
  * Plain mode: the case list shows the host's cases; the kind is only handed back.
  * Combination mode: kind 1 shows the host's cases, kind 2 the twelve target combinations
- * ("Fxmin组合", "Fymin组合", "Fzmin组合", "Mxmin组合", "Mymin组合", "Mzmin组合", "Fxmax组合", "Fymax组合",
- * "Fzmax组合", "Mxmax组合", "Mymax组合", "Mzmax组合" under "选择目标组合"), kind 3 the combinations
- * "组合1" to "组合N" under "选择组合"; a press on any other kind leaves the case list as it is.
+ * Fxmin, Fymin, Fzmin, Mxmin, Mymin, Mzmin, Fxmax, Fymax, Fzmax, Mxmax, Mymax, Mzmax, each
+ * followed by "\xd7\xe9\xba\xcf" (combination), under "\xd1\xa1\xd4\xf1\xc4\xbf\xb1\xea\xd7\xe9\xba\xcf"
+ * (choose a target combination), kind 3 the combinations "\xd7\xe9\xba\xcf" "1" to "\xd7\xe9\xba\xcf" "N"
+ * under "\xd1\xa1\xd4\xf1\xd7\xe9\xba\xcf" (choose a combination); a press on any other kind leaves
+ * the case list as it is.
  * Bad input: in combination mode a kind that is no row of the kind list opens with an empty case
  * list; OK then hands the host's kind and case back unchanged.
  */
@@ -119,8 +133,9 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* 
                                             const char* lpszCaption);
 
 /*
- * FXJG_SHOWZB_DLG (ordinal 4): "显示坐标" - the item whose coordinates are shown, from a list of
- * the host's names with a radio image on each row, under the host's title.
+ * FXJG_SHOWZB_DLG (ordinal 4): "\xcf\xd4\xca\xbe\xd7\xf8\xb1\xea" (show coordinates) - the item whose
+ * coordinates are shown, from a list of the host's names with a radio image on each row, under
+ * the host's title.
  *   pResult     out     0 OK, 1 otherwise.
  *   pCount      in      name-list entries, heading included.
  *   pChoice     in/out  1-based row: shown chosen (radio on, selected, scrolled into view) when
@@ -154,8 +169,9 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pC
  *   pCount      in      name-list entries, heading included.
  *   pColumns    in      grid columns asked for, as for FXJG_SHOWZHNL_DLG.
  *   pChoice     in/out  1-based mode, counted along the grid's rows; the mode pressed last.
- *   pSpeed      in/out  1 slow ("慢速"), 2 medium ("中速"), 3 fast ("快速"); another value checks
- *                       no button; 0 comes back when no button is checked.
+ *   pSpeed      in/out  1 slow ("\xc2\xfd\xcb\xd9"), 2 medium ("\xd6\xd0\xcb\xd9"), 3 fast
+ *                       ("\xbf\xec\xcb\xd9"); another value checks no button; 0 comes back
+ *                       when no button is checked.
  *   lpszNames   in      name list; a single name (a word for mode) numbers the modes: the name
  *                       followed by 1, 2, ...
  *   lpszCaption in      the window title; null gives an empty title.
@@ -164,17 +180,22 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pCol
                                             const char* lpszNames, const char* lpszCaption);
 
 /*
- * MEMB_DESIGN_INOF_SHOWDLG (ordinal 7): "构件设计结果显示开关" - which reinforcement results of
- * beams, columns, walls and slabs are drawn: four check lists ("梁结果显示", "柱结果显示",
- * "墙结果显示", "板结果显示"), each with a last row "全选" that checks or clears all its other
- * rows, and beside them a tree of the same four kinds.
+ * MEMB_DESIGN_INOF_SHOWDLG (ordinal 7):
+ * "\xb9\xb9\xbc\xfe\xc9\xe8\xbc\xc6\xbd\xe1\xb9\xfb\xcf\xd4\xca\xbe\xbf\xaa\xb9\xd8" (member design result switches) - which
+ * reinforcement results of beams, columns, walls and slabs are drawn: four check lists
+ * ("\xc1\xba\xbd\xe1\xb9\xfb\xcf\xd4\xca\xbe" beam, "\xd6\xf9\xbd\xe1\xb9\xfb\xcf\xd4\xca\xbe" column,
+ * "\xc7\xbd\xbd\xe1\xb9\xfb\xcf\xd4\xca\xbe" wall, "\xb0\xe5\xbd\xe1\xb9\xfb\xcf\xd4\xca\xbe" slab results), each with a
+ * last row "\xc8\xab\xd1\xa1" (select all) that checks or clears all its other rows, and beside them a tree of the same four kinds.
  *   pResult       out     0 OK, 1 otherwise.
  *   pUnused       -       not read; any value.
- *   pBeamSwitches in/out  five ints, the beam list's switches in the order "显示主筋" (the list's
- *                         heading: not shown, comes back as it went in), "显示负筋", "显示箍筋",
- *                         "显示扭筋", "显示预应力主筋"; nonzero is on. On OK exactly these five
- *                         entries are written: 0 or 1 where the user pressed, as they came
- *                         elsewhere.
+ *   pBeamSwitches in/out  five ints, the beam list's switches in the order
+ *                         "\xcf\xd4\xca\xbe\xd6\xf7\xbd\xee" main bars (the list's heading: not shown,
+ *                         comes back as it went in), "\xcf\xd4\xca\xbe\xb8\xba\xbd\xee" top bars,
+ *                         "\xcf\xd4\xca\xbe\xb9\xbf\xbd\xee" stirrups,
+ *                         "\xcf\xd4\xca\xbe\xc5\xa4\xbd\xee" torsion bars,
+ *                         "\xcf\xd4\xca\xbe\xd4\xa4\xd3\xa6\xc1\xa6\xd6\xf7\xbd\xee" prestressed main bars;
+ *                         nonzero is on. On OK exactly these five entries are written: 0 or 1
+ *                         where the user pressed, as they came elsewhere.
  * The column, wall and slab lists and the tree open with the library's own items and switches
  * every time; what the user changes in them is not handed back.
  * Bad input: a null pBeamSwitches shows the beam switches 1, 1, 0, 1, 1 and writes nothing.
@@ -182,8 +203,9 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pCol
 KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused, int* pBeamSwitches);
 
 /*
- * SDP_SHOWCOLOR_DLG (ordinal 8): "选择颜色" - one of sixteen colours for each display item. A
- * click on an item's colour cell opens a picker of the sixteen colours.
+ * SDP_SHOWCOLOR_DLG (ordinal 8): "\xd1\xa1\xd4\xf1\xd1\xd5\xc9\xab" (choose colours) - one of sixteen
+ * colours for each display item. A click on an item's colour cell opens a picker of the sixteen
+ * colours.
  *   pResult     out     0 OK, 1 otherwise.
  *   pCount      in      entries of pColors and of the name list, entry 0 included. Cut to the
  *                       number of names; 0 or less gives an empty list and writes nothing.
@@ -194,22 +216,29 @@ KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused
  *                       cut) are read, and written on OK, entry 0 included; a number outside
  *                       0...15 is shown as 1 and written back as 1.
  *   lpszNames   in      name list: entry 0 is never shown, entries 1... are the items.
- *   lpszCaption in      kept but not shown: the title is always "选择颜色". May be null.
+ *   lpszCaption in      kept but not shown: the title is always "\xd1\xa1\xd4\xf1\xd1\xd5\xc9\xab".
+ *                       May be null.
  */
 KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, const char* lpszNames,
                                               const char* lpszCaption);
 
 /*
- * SDP_SHOWDWY_DLG (ordinal 9): "等位移值" - the values and colours of the contour lines of
- * equal displacement or equal stress. A click on a value edits it in place; a click on a colour
- * opens the system's colour dialog, whose sixteen custom colours start as the colours of
- * SDP_SHOWCOLOR_DLG and keep the user's changes until the library is unloaded.
+ * SDP_SHOWDWY_DLG (ordinal 9): "\xb5\xc8\xce\xbb\xd2\xc6\xd6\xb5" (contour values) - the values and
+ * colours of the contour lines of equal displacement or equal stress. A click on a value edits it
+ * in place; a click on a colour opens the system's colour dialog, whose sixteen custom colours
+ * start as the colours of SDP_SHOWCOLOR_DLG and keep the user's changes until the library is
+ * unloaded.
  *   pResult  out     0 OK, 1 otherwise, 2 the user asked for another number of lines: the host
  *                    prepares that many values and colours and calls again.
- *   pCount   in/out  number of lines: more than KORVEL_MAX_CONTOUR_LINES shows that many, a
- *                    negative count none. Written with result 0 (the lines shown; not when the
- *                    count was negative) and with result 2 (the number asked for, 1...50).
- *   pMode    in      1 equal displacement ("等位移"), any other value equal stress ("等应力").
+ *   pCount   in/out  number of lines, also shown in the dialog's count box: more than
+ *                    KORVEL_MAX_CONTOUR_LINES shows the first 50 lines, 0 or a negative count none
+ *                    (the box shows 0). OK and the update button close the dialog only while
+ *                    the box holds 1...50: with a count of 0 or less OK is refused with the
+ *                    range prompt (an integer between 1 and 50) until the user types one.
+ *                    Written with result 0 (the lines shown, so 0 after such an OK; not when
+ *                    the count was negative) and with result 2 (the number asked for, 1...50).
+ *   pMode    in      1 equal displacement ("\xb5\xc8\xce\xbb\xd2\xc6"), any other value equal stress
+ *                    ("\xb5\xc8\xd3\xa6\xc1\xa6").
  *   pValues  in/out  one value per line shown: only those are read, and written with result 0.
  *                    A value comes back through its text of six significant digits ("%g"), so
  *                    0.1234567 comes back as 0.123457. Typed text is read as atof reads a
@@ -223,8 +252,10 @@ KORVEL_API void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMod
                                             unsigned long* pColors);
 
 /*
- * SJJG_SHOWZF_DLG (ordinal 10): "设计结果－构件字符显示开关" - which design-result texts are
- * written on the members, as a tree of groups and their items with a check mark on each.
+ * SJJG_SHOWZF_DLG (ordinal 10):
+ * "\xc9\xe8\xbc\xc6\xbd\xe1\xb9\xfb\xa3\xad\xb9\xb9\xbc\xfe\xd7\xd6\xb7\xfb\xcf\xd4\xca\xbe\xbf\xaa\xb9\xd8" (design results - member
+ * text switches) - which design-result texts are written on the members, as a tree of groups and
+ * their items with a check mark on each.
  *   pResult    out     0 OK, 1 otherwise.
  *   pCount     in      entries of the switch array.
  *   pSwitches  in/out  one int per tree item, in the order of the names in lpszGroups (each
@@ -232,8 +263,10 @@ KORVEL_API void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMod
  *                      entry per item shown is written, 0 or 1 where the user pressed, as it came
  *                      elsewhere; later entries are left alone.
  *   lpszGroups in      the group string: one brace-enclosed name list per group, the first name
- *                      the group's, e.g. "{梁|配筋|剪力}{柱|配筋}". Text between groups is ignored,
- *                      braces do not nest, a last group without its "}" is dropped.
+ *                      the group's, e.g. "{\xc1\xba|\xc5\xe4\xbd\xee|\xbc\xf4\xc1\xa6}{\xd6\xf9|\xc5\xe4\xbd\xee}"
+ *                      ({beam|reinforcement|shear}{column|reinforcement}). Text between
+ *                      groups is ignored, braces do not nest, a last group without its "}" is
+ *                      dropped.
  * A group's mark follows its members: checked when all are on (1), partial when some are.
  * Bad input: items beyond pCount entries are not shown, so nothing past the array is read or
  * written. A null group string is an empty tree; a count of 0 or less shows an empty tree and

@@ -3,6 +3,8 @@
 #pragma once
 #include <atomic>
 
+#include "app/common_controls.h"
+
 // Result codes: OK, anything else (also a failure), and, for the contour dialog only, another
 // number of lines asked for.
 constexpr int kResultOk = 0;
@@ -39,6 +41,7 @@ void RunExportWithCode(int* pResult, Body body) noexcept {
     int code = kResultNotOk;
     if (call.Entered()) {
         try {
+            RegisterCommonControls();
             code = body();
         } catch (...) {
             code = kResultNotOk;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "korvel.h"
 #include "korvel_library.h"
 
 extern "C" int KorvelHeaderDeclaresEveryExportInC(void);
@@ -84,16 +85,25 @@ TEST(LibraryTest, VersionResource) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(1, 0));
+    // The numbers korvel.h carries: both come from the one version of the build.
+    const DWORD versionMS = MAKELONG(KORVEL_VERSION_MINOR, KORVEL_VERSION_MAJOR);
+    const DWORD versionLS = MAKELONG(KORVEL_VERSION_TWEAK, KORVEL_VERSION_PATCH);
+    EXPECT_EQ(fixed->dwFileVersionMS, versionMS);
+    EXPECT_EQ(fixed->dwFileVersionLS, versionLS);
+    EXPECT_EQ(fixed->dwProductVersionMS, versionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, versionLS);
+    EXPECT_EQ(std::to_string(KORVEL_VERSION_MAJOR) + "." + std::to_string(KORVEL_VERSION_MINOR) + "." +
+                  std::to_string(KORVEL_VERSION_PATCH) + "." + std::to_string(KORVEL_VERSION_TWEAK),
+              KORVEL_VERSION_STRING);
     EXPECT_EQ(VersionString(info, L"FileDescription"), L"Korvel DLL");
     EXPECT_EQ(VersionString(info, L"InternalName"), L"Korvel");
     EXPECT_EQ(VersionString(info, L"OriginalFilename"), L"Korvel.DLL");
     EXPECT_EQ(VersionString(info, L"ProductName"), L"Korvel Dynamic Link Library");
-    EXPECT_EQ(VersionString(info, L"FileVersion"), L"1, 0, 0, 1");
-    EXPECT_EQ(VersionString(info, L"ProductVersion"), L"1, 0, 0, 1");
+    const std::wstring versionText = std::to_wstring(KORVEL_VERSION_MAJOR) + L", " + std::to_wstring(KORVEL_VERSION_MINOR) +
+                                     L", " + std::to_wstring(KORVEL_VERSION_PATCH) + L", " +
+                                     std::to_wstring(KORVEL_VERSION_TWEAK);
+    EXPECT_EQ(VersionString(info, L"FileVersion"), versionText);
+    EXPECT_EQ(VersionString(info, L"ProductVersion"), versionText);
 }
 
 struct ResourceLanguages {
