@@ -15,6 +15,7 @@ constexpr int kTitleId = 101;
 constexpr int kCallId = 102;
 constexpr int kSamplesId = 103;
 constexpr int kLogId = 104;
+constexpr int kNullResultId = 105;
 constexpr int kFirstLabelId = 200;
 constexpr int kFirstValueId = 300;
 
@@ -49,10 +50,11 @@ std::wstring WindowText(HWND hwnd) {
 
 std::wstring KindHint(ArgKind kind) {
     switch (kind) {
+    case ArgKind::ResultIn: return L"  (in)";
     case ArgKind::IntArray: return L"  (ints)";
     case ArgKind::FloatArray: return L"  (floats)";
+    case ArgKind::Names: return L"  (a | b)";
     case ArgKind::Int:
-    case ArgKind::Names:
     case ArgKind::Caption: break;
     }
     return {};
@@ -139,6 +141,7 @@ void DemoWindow::OnCreate() {
     m_title = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, kTitleId);
     m_call = AddControl(L"BUTTON", L"Call", WS_TABSTOP | BS_DEFPUSHBUTTON, kCallId);
     m_samples = AddControl(L"BUTTON", L"Sample data", WS_TABSTOP | BS_PUSHBUTTON, kSamplesId);
+    m_nullResult = AddControl(L"BUTTON", L"null pResult", WS_TABSTOP | BS_AUTOCHECKBOX, kNullResultId);
     m_log = AddControl(L"EDIT", L"", WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                        kLogId);
     for (const ExportEntry& entry : Exports())
@@ -218,14 +221,17 @@ void DemoWindow::CallExport() {
     std::size_t badArg = 0;
     std::optional<HostCall> call = HostCall::Parse(entry.args, m_texts[m_current], &badArg);
     if (!call) {
-        const bool array = entry.args[badArg].kind != ArgKind::Int;
-        const std::wstring message = FromUtf8(entry.args[badArg].name) +
-                                     (array ? L" takes numbers separated by spaces." : L" takes a whole number.");
+        const ArgKind kind = entry.args[badArg].kind;
+        const bool array = kind != ArgKind::Int && kind != ArgKind::ResultIn;
+        const std::wstring message =
+            FromUtf8(entry.args[badArg].name) +
+            (array ? L" takes numbers separated by spaces, or null." : L" takes a whole number, or null.");
         MessageBoxW(m_hwnd, message.c_str(), L"Korvel demo", MB_OK | MB_ICONWARNING);
         SetFocus(m_values[badArg].get());
         SendMessageW(m_values[badArg].get(), EM_SETSEL, 0, -1);
         return;
     }
+    if (SendMessageW(m_nullResult, BM_GETCHECK, 0, 0) == BST_CHECKED) call->SetNullResult();
     const std::string before = call->DescribeVariables();
     entry.call(*call);  // modal: this window is disabled until the dialog closes
     AppendLog(FromUtf8(std::string(entry.name) + "   in: " + before + "   out: " + call->Describe()));
@@ -265,6 +271,7 @@ void DemoWindow::Layout() {
     }
     MoveWindow(m_call, right + kLabelWidth, buttonsTop, kButtonWidth, buttonHeight, TRUE);
     MoveWindow(m_samples, right + kLabelWidth + kButtonWidth + 8, buttonsTop, kButtonWidth, buttonHeight, TRUE);
+    MoveWindow(m_nullResult, right + kLabelWidth + 2 * (kButtonWidth + 8), buttonsTop, kButtonWidth, buttonHeight, TRUE);
     const int logTop = kMargin + topHeight + kMargin;
     MoveWindow(m_log, kMargin, logTop, std::max(width - 2 * kMargin, 0), std::max(height - logTop - kMargin, 0), TRUE);
 }

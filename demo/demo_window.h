@@ -1,6 +1,6 @@
 // The demo host's main window: the exports in a list, an edit box for each of the chosen
-// export's variables (prefilled with sample data), a Call button and a read-only log of what the
-// calls gave back. It is the active window when an export runs, so it owns the dialog.
+// export's variables (prefilled with sample data; "null" passes a null pointer), a check box for
+// a null pResult, a Call button and a read-only log of what the calls gave back. It is the active window when an export runs, so it owns the dialog.
 #pragma once
 #include <windows.h>
 
@@ -47,6 +47,7 @@ private:
     HWND m_title = nullptr;
     HWND m_call = nullptr;
     HWND m_samples = nullptr;
+    HWND m_nullResult = nullptr;  // check box: call with a null pResult
     HWND m_log = nullptr;
     // The chosen export's labels and edit boxes, made again for each export; destroyed before the
     // window's own children go.

@@ -18,12 +18,13 @@ const std::vector<ExportEntry>& Exports() {
          [](HostCall& h) { FXJG_SHOWND_DLG(h.Result(), h.Int(0), h.Int(1), h.Int(2), h.Text(3)); }},
 
         {"FXJG_SHOWWY_DLG", L"各种工况位移",
-         {Int("pKindCount", L"4"), Int("pKind", L"1"), Names("lpszKinds", L"显示内容|各工况|目标组合|荷载组合"),
-          Int("pCaseCount", L"6"), Int("pCase", L"2"), Names("lpszCases", L"工况|恒载|活载|X向风载|Y向风载|地震"),
-          Caption("lpszCaption", L"各种工况位移")},
+         // pResult is read first: 9 is combination mode with eight numbered load combinations, 1 or
+         // less plain mode.
+         {ResultIn(L"9"), Int("pKindCount", L"4"), Int("pKind", L"1"),
+          Names("lpszKinds", L"显示内容|各工况|目标组合|荷载组合"), Int("pCaseCount", L"6"), Int("pCase", L"2"),
+          Names("lpszCases", L"工况|恒载|活载|X向风载|Y向风载|地震"), Caption("lpszCaption", L"各种工况位移")},
          [](HostCall& h) {
-             *h.Result() = 9;  // in: combination mode with eight numbered load combinations
-             FXJG_SHOWWY_DLG(h.Result(), h.Int(0), h.Int(1), h.Text(2), h.Int(3), h.Int(4), h.Text(5), h.Text(6));
+             FXJG_SHOWWY_DLG(h.Result(), h.Int(1), h.Int(2), h.Text(3), h.Int(4), h.Int(5), h.Text(6), h.Text(7));
          }},
 
         {"FXJG_SHOWZB_DLG", L"显示坐标",
@@ -44,8 +45,8 @@ const std::vector<ExportEntry>& Exports() {
          }},
 
         {"MEMB_DESIGN_INOF_SHOWDLG", L"构件设计结果显示开关",
-         {IntArray("pBeamSwitches", L"1 1 0 1 1", 5)},
-         [](HostCall& h) { MEMB_DESIGN_INOF_SHOWDLG(h.Result(), nullptr, h.Ints(0)); }},
+         {Int("pUnused", L"null"), IntArray("pBeamSwitches", L"1 1 0 1 1", 5)},
+         [](HostCall& h) { MEMB_DESIGN_INOF_SHOWDLG(h.Result(), h.Int(0), h.Ints(1)); }},
 
         {"SDP_SHOWCOLOR_DLG", L"选择颜色",
          {Int("pCount", L"6"), IntArray("pColors", L"0 12 9 10 14 13", 6, 0),

@@ -53,6 +53,15 @@ bool ParseSingleInt(const std::wstring& text, int& value) {
     return words.size() == 1 && ParseInt(words[0], value);
 }
 
+// "null", in any case and with spaces around it.
+bool IsNullText(const std::wstring& text) {
+    const std::vector<std::wstring> words = Words(text);
+    if (words.size() != 1 || words[0].size() != 4) return false;
+    std::wstring word = words[0];
+    for (wchar_t& c : word) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return word == L"null";
+}
+
 template <class T, class ParseOne>
 bool ParseArray(const std::wstring& text, std::size_t capacity, std::vector<T>& values, std::size_t& typed,
                 ParseOne parseOne) {
@@ -85,8 +94,34 @@ std::string JoinArray(const std::vector<T>& values, std::size_t length, Format f
 
 std::vector<std::wstring> SampleTexts(const std::vector<Argument>& args) {
     std::vector<std::wstring> texts;
-    for (const Argument& arg : args) texts.emplace_back(arg.sample);
+    for (const Argument& arg : args) texts.push_back(arg.kind == ArgKind::Names ? SpacedNames(arg.sample) : arg.sample);
     return texts;
+}
+
+std::wstring SpacedNames(const std::wstring& names) {
+    std::wstring spaced;
+    for (wchar_t c : names) {
+        if (c == L'|') {
+            spaced += L" | ";
+        } else {
+            spaced += c;
+        }
+    }
+    return spaced;
+}
+
+std::wstring UnspacedNames(const std::wstring& names) {
+    std::wstring plain;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] != L'|') {
+            plain += names[i];
+            continue;
+        }
+        if (!plain.empty() && plain.back() == L' ') plain.pop_back();
+        plain += L'|';
+        if (i + 1 < names.size() && names[i + 1] == L' ') ++i;
+    }
+    return plain;
 }
 
 std::optional<HostCall> HostCall::Parse(const std::vector<Argument>& args, const std::vector<std::wstring>& texts,
@@ -99,16 +134,24 @@ std::optional<HostCall> HostCall::Parse(const std::vector<Argument>& args, const
         value.text = text;
         const std::size_t capacity = static_cast<std::size_t>(std::max(args[i].capacity, 0));
         bool ok = true;
-        switch (args[i].kind) {
-        case ArgKind::Int: ok = ParseSingleInt(text, value.number); break;
-        case ArgKind::IntArray: ok = ParseArray(text, capacity, value.ints, value.typed, ParseInt); break;
-        case ArgKind::FloatArray: ok = ParseArray(text, capacity, value.floats, value.typed, ParseFloat); break;
-        case ArgKind::Names:
-        case ArgKind::Caption: value.gbk = ToGbk(text); break;
+        value.null = IsNullText(text);
+        if (!value.null) {
+            switch (args[i].kind) {
+            case ArgKind::ResultIn:
+            case ArgKind::Int: ok = ParseSingleInt(text, value.number); break;
+            case ArgKind::IntArray: ok = ParseArray(text, capacity, value.ints, value.typed, ParseInt); break;
+            case ArgKind::FloatArray: ok = ParseArray(text, capacity, value.floats, value.typed, ParseFloat); break;
+            case ArgKind::Names: value.gbk = ToGbk(UnspacedNames(text)); break;
+            case ArgKind::Caption: value.gbk = ToGbk(text); break;
+            }
         }
         if (!ok) {
             if (badArg) *badArg = i;
             return std::nullopt;
+        }
+        if (args[i].kind == ArgKind::ResultIn) {
+            call.m_result = value.number;
+            call.m_nullResult = value.null;
         }
         call.m_values.push_back(std::move(value));
     }
@@ -118,12 +161,16 @@ std::optional<HostCall> HostCall::Parse(const std::vector<Argument>& args, const
 std::size_t HostCall::ShownLength(const Value& value) const {
     const int lengthArg = value.arg->lengthArg;
     if (lengthArg < 0 || static_cast<std::size_t>(lengthArg) >= m_values.size()) return value.typed;
-    const int length = m_values[static_cast<std::size_t>(lengthArg)].number;
+    const Value& counter = m_values[static_cast<std::size_t>(lengthArg)];
+    if (counter.null) return value.typed;
+    const int length = counter.number;
     return length < 0 ? 0 : static_cast<std::size_t>(length);
 }
 
 std::string HostCall::NumberText(const Value& value) const {
+    if (value.null) return "null";
     switch (value.arg->kind) {
+    case ArgKind::ResultIn:
     case ArgKind::Int: return std::to_string(value.number);
     case ArgKind::IntArray: return JoinArray(value.ints, ShownLength(value), [](int v) { return std::to_string(v); });
     case ArgKind::FloatArray: return JoinArray(value.floats, ShownLength(value), FormatFloat);
@@ -133,11 +180,17 @@ std::string HostCall::NumberText(const Value& value) const {
     return {};
 }
 
-std::string HostCall::DescribeVariables() const {
+std::string HostCall::Describe() const {
+    const std::string variables = JoinVariables(false);
+    return "result=" + ResultText() + (variables.empty() ? "" : " " + variables);
+}
+
+std::string HostCall::JoinVariables(bool withResultIn) const {
     std::string line;
     for (const Value& value : m_values) {
         const ArgKind kind = value.arg->kind;
         if (kind == ArgKind::Names || kind == ArgKind::Caption) continue;
+        if (kind == ArgKind::ResultIn && !withResultIn) continue;
         if (!line.empty()) line += ' ';
         const bool array = kind == ArgKind::IntArray || kind == ArgKind::FloatArray;
         line += std::string(value.arg->name) + "=" + (array ? "[" + NumberText(value) + "]" : NumberText(value));
@@ -148,8 +201,10 @@ std::string HostCall::DescribeVariables() const {
 std::vector<std::wstring> HostCall::Texts() const {
     std::vector<std::wstring> texts;
     for (const Value& value : m_values) {
-        const bool text = value.arg->kind == ArgKind::Names || value.arg->kind == ArgKind::Caption;
-        texts.push_back(text ? value.text : FromUtf8(NumberText(value)));
+        // What was typed stays for texts, and for pResult's value in: the next call reads it again.
+        const ArgKind kind = value.arg->kind;
+        const bool typed = kind == ArgKind::Names || kind == ArgKind::Caption || kind == ArgKind::ResultIn;
+        texts.push_back(typed ? value.text : FromUtf8(NumberText(value)));
     }
     return texts;
 }

@@ -1,6 +1,7 @@
 // The host's variables for one call of an export: what each argument after pResult is, its sample
 // value, and the variables themselves, made from the texts the user typed and shown again after
-// the call.
+// the call. "null" typed for any argument passes a null pointer, so that the library's answers to
+// bad input can be tried.
 #pragma once
 #include <cstddef>
 #include <optional>
@@ -9,7 +10,8 @@
 
 namespace demo {
 
-enum class ArgKind { Int, IntArray, FloatArray, Names, Caption };
+// ResultIn: the value *pResult holds when the call starts, for the one export that reads it.
+enum class ArgKind { ResultIn, Int, IntArray, FloatArray, Names, Caption };
 
 // One argument after pResult, named as in korvel.h.
 struct Argument {
@@ -20,6 +22,7 @@ struct Argument {
     int lengthArg = -1;     // arrays: the argument whose value after the call says how many to show
 };
 
+inline Argument ResultIn(const wchar_t* sample) { return {ArgKind::ResultIn, "pResult", sample}; }
 inline Argument Int(const char* name, const wchar_t* sample) { return {ArgKind::Int, name, sample}; }
 inline Argument Names(const char* name, const wchar_t* sample) { return {ArgKind::Names, name, sample}; }
 inline Argument Caption(const char* name, const wchar_t* sample) { return {ArgKind::Caption, name, sample}; }
@@ -33,6 +36,12 @@ inline Argument FloatArray(const char* name, const wchar_t* sample, int capacity
 // The samples of a list of arguments, one text each.
 std::vector<std::wstring> SampleTexts(const std::vector<Argument>& args);
 
+// A name list as the demo shows it: each "|" with a space either side, so that it stands apart
+// from the Chinese characters around it. Those spaces are not part of the names: one space
+// either side of a "|" is dropped before the list goes to the library (type two to keep one).
+std::wstring SpacedNames(const std::wstring& names);
+std::wstring UnspacedNames(const std::wstring& names);
+
 class HostCall {
 public:
     // The variables typed as `texts`, one per argument; nothing, and the index of the first text
@@ -40,25 +49,30 @@ public:
     static std::optional<HostCall> Parse(const std::vector<Argument>& args, const std::vector<std::wstring>& texts,
                                          std::size_t* badArg);
 
-    // The pointers the export is called with; argument i counts from the one after pResult.
-    int* Result() noexcept { return &m_result; }
-    int* Int(std::size_t i) { return &m_values.at(i).number; }
-    int* Ints(std::size_t i) { return m_values.at(i).ints.data(); }
-    float* Floats(std::size_t i) { return m_values.at(i).floats.data(); }
-    const char* Text(std::size_t i) { return m_values.at(i).gbk.c_str(); }
+    // Calls the export with a null pResult (what a ResultIn argument of "null" also does).
+    void SetNullResult() noexcept { m_nullResult = true; }
+
+    // The pointers the export is called with, null where "null" was typed; argument i counts
+    // from the one after pResult.
+    int* Result() noexcept { return m_nullResult ? nullptr : &m_result; }
+    int* Int(std::size_t i) { return Given(i) ? &m_values[i].number : nullptr; }
+    int* Ints(std::size_t i) { return Given(i) ? m_values[i].ints.data() : nullptr; }
+    float* Floats(std::size_t i) { return Given(i) ? m_values[i].floats.data() : nullptr; }
+    const char* Text(std::size_t i) { return Given(i) ? m_values[i].gbk.c_str() : nullptr; }
 
     int ResultCode() const noexcept { return m_result; }
-    // "pCount=5 pChoice=2 ...": every number variable. Strings are read by the library only and
-    // are left out.
-    std::string DescribeVariables() const;
+    // "pCount=5 pChoice=2 ...": every number variable, and pResult when it is read too. Strings
+    // are read by the library only and are left out.
+    std::string DescribeVariables() const { return JoinVariables(true); }
     // "result=0 pCount=5 ...": the result code first.
-    std::string Describe() const { return "result=" + std::to_string(m_result) + " " + DescribeVariables(); }
+    std::string Describe() const;
     // The variables as texts again, to show what the host holds after the call.
     std::vector<std::wstring> Texts() const;
 
 private:
     struct Value {
         const Argument* arg = nullptr;
+        bool null = false;  // "null" was typed: the export gets a null pointer
         int number = 0;
         std::vector<int> ints;
         std::vector<float> floats;
@@ -67,11 +81,15 @@ private:
         std::string gbk;
     };
 
+    bool Given(std::size_t i) const { return !m_values.at(i).null; }
+    std::string ResultText() const { return m_nullResult ? "null" : std::to_string(m_result); }
     std::size_t ShownLength(const Value& value) const;
+    std::string JoinVariables(bool withResultIn) const;
     // A number variable as typed: "5", or an array's shown elements separated by spaces.
     std::string NumberText(const Value& value) const;
 
     int m_result = -1;  // the library stores 0 or 1; -1 shows that nothing was stored
+    bool m_nullResult = false;
     std::vector<Value> m_values;
 };
 
