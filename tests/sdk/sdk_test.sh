@@ -4,7 +4,8 @@
 #   stripped   the DLL there is stripped, its debug information beside it and linked to it
 #   c          builds the C sample from that folder alone and runs it, answering OK, then Cancel
 #   fortran    the same for the Fortran sample (find_package and korvel.f90)
-#   consumer   a find_package project: links Korvel::Korvel, gets Korvel.dll copied beside it
+#   consumer   a find_package project: links Korvel::Korvel, gets Korvel.dll copied beside it;
+#              a project of the other architecture does not accept the package
 #   ascii      the headers, the Fortran module and the samples there are plain ASCII
 # The environment names the build (KORVEL_BUILD), the folder (KORVEL_WORK), the toolchain file,
 # the Fortran compiler, objdump, wine, the dialog presser and the expected outputs.
@@ -70,20 +71,31 @@ stripped)
     ;;
 c)
     need_sdk
-    build_project "$sdk/samples/c" "$KORVEL_WORK/c" -DKORVEL_SDK="$sdk"
+    # Warnings are errors here: the header and the sample must stay clean C89.
+    build_project "$sdk/samples/c" "$KORVEL_WORK/c" -DKORVEL_SDK="$sdk" -DCMAKE_C_FLAGS="-Wall -Wextra -pedantic -Werror"
     run_and_compare ok "$KORVEL_WORK/c/korvel_c_sample.exe" "$KORVEL_EXPECTED/c_sample_ok.txt"
     run_and_compare cancel "$KORVEL_WORK/c/korvel_c_sample.exe" "$KORVEL_EXPECTED/c_sample_cancel.txt"
     ;;
 fortran)
     need_sdk
     build_project "$sdk/samples/fortran" "$KORVEL_WORK/fortran" -DCMAKE_PREFIX_PATH="$sdk" \
-                  -DCMAKE_Fortran_COMPILER="$KORVEL_FORTRAN_COMPILER"
+                  -DCMAKE_Fortran_COMPILER="$KORVEL_FORTRAN_COMPILER" -DCMAKE_Fortran_FLAGS="-Wall -Werror"
     run_and_compare ok "$KORVEL_WORK/fortran/korvel_fortran_sample.exe" "$KORVEL_EXPECTED/fortran_sample_ok.txt"
     ;;
 consumer)
     need_sdk
-    build_project "$KORVEL_CONSUMER" "$KORVEL_WORK/consumer" -DCMAKE_PREFIX_PATH="$sdk"
+    build_project "$KORVEL_CONSUMER" "$KORVEL_WORK/consumer" -DCMAKE_PREFIX_PATH="$sdk" \
+                  -DCMAKE_CXX_FLAGS="-Wall -Wextra -pedantic -Werror"
     run_and_compare ok "$KORVEL_WORK/consumer/korvel_consumer.exe" "$KORVEL_EXPECTED/consumer_ok.txt"
+    # The package of one architecture must refuse a project of the other.
+    other="$KORVEL_WORK/consumer-other-arch"
+    rm -rf "$other"
+    if cmake -S "$KORVEL_CONSUMER" -B "$other" -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$KORVEL_OTHER_TOOLCHAIN" \
+             -DCMAKE_PREFIX_PATH="$sdk" >"$other.log" 2>&1; then
+        fail "find_package(Korvel) accepted the SDK for a project of the other architecture"
+    fi
+    grep -q 'not accepted' "$other.log" || { cat "$other.log"; fail "configuring for the other architecture failed otherwise"; }
+    echo "a project of the other architecture is refused"
     ;;
 ascii)
     need_sdk
