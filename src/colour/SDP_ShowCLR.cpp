@@ -11,6 +11,7 @@
 #include "platform/data_exchange.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
+#include "platform/redraw_guard.h"
 #include "platform/text_width.h"
 #include "res/resource.h"
 
@@ -40,10 +41,14 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
     m_list.InsertColumn(0, L"项目", LVCFMT_LEFT, nameWidth, 0);
     m_list.InsertColumn(kColorColumn, L"颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, kColorColumn);
     m_list.SetColorColumn(kColorColumn);
-    for (int i = 1; i < m_nCount; ++i) {
-        const int row = m_list.InsertItem(i - 1, m_pNames[static_cast<std::size_t>(i)]);
-        m_list.SetItemData(row, static_cast<LPARAM>(core::BaseColor(m_pColorNumbers[static_cast<std::size_t>(i)])));
+    m_list.SetItemCount(std::max(m_nCount - 1, 0));
+    {
+        platform::RedrawGuard noRedraw(m_list.m_hWnd);
+        for (int i = 1; i < m_nCount; ++i)
+            m_list.InsertItem(i - 1, m_pNames[static_cast<std::size_t>(i)],
+                              static_cast<LPARAM>(core::BaseColor(m_pColorNumbers[static_cast<std::size_t>(i)])));
     }
+    m_list.Invalidate(true);  // turning redraw back on does not promise a repaint
     if (m_list.GetItemCount() > 0) {
         m_list.SetSelectionMark(0);
         m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);

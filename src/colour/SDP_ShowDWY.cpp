@@ -8,6 +8,7 @@
 #include "controls/RowHeight.h"
 #include "core/value_text.h"
 #include "platform/data_exchange.h"
+#include "platform/redraw_guard.h"
 #include "res/resource.h"
 
 namespace {
@@ -61,13 +62,16 @@ void CSDP_ShowDWY::InsertColumns() {
 }
 
 void CSDP_ShowDWY::FillList() {
-    m_list.DeleteAllItems();
-    for (int i = 0; i < m_nCount; ++i) {
-        const auto line = static_cast<std::size_t>(i);
-        const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1));
-        m_list.SetItemText(row, kValueColumn, core::FormatValue(m_values[line]));
-        m_list.SetItemData(row, static_cast<LPARAM>(m_colors[line]));
+    {
+        platform::RedrawGuard noRedraw(m_list.m_hWnd);
+        m_list.DeleteAllItems();
+        for (int i = 0; i < m_nCount; ++i) {
+            const auto line = static_cast<std::size_t>(i);
+            const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1), static_cast<LPARAM>(m_colors[line]));
+            m_list.SetItemText(row, kValueColumn, core::FormatValue(m_values[line]));
+        }
     }
+    m_list.Invalidate(true);  // turning redraw back on does not promise a repaint
 }
 
 bool CSDP_ShowDWY::OnCommand(int id, int code, HWND /*control*/) {

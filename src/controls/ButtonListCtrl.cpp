@@ -84,10 +84,14 @@ void CButtonListCtrl::InitList() {
     DeleteAllItems();
 
     const int clientWidth = GetClientRect().right;
-    {
+    // One column or fewer asked for is one column whatever the texts: they are measured only
+    // where more columns might fit.
+    if (m_nColumns > 1) {
         // Measured in the DC's default font: the control's font is not selected.
         ClientDC dc(m_hWnd);
         m_nColumns = core::FitColumnCount(m_nColumns, clientWidth, WidestText(dc.get()));
+    } else {
+        m_nColumns = 1;
     }
     const int columnWidth = core::ColumnWidth(clientWidth, m_nColumns);
 
@@ -166,6 +170,7 @@ LRESULT CButtonListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
     int col = 0;
     const int row = HitTestCell(point, &col);
+    const int chosenBefore = m_nSelRow;
     // The choice changes before the platform sees the press, so a parent reacting to the
     // platform's LVN_ITEMCHANGED already finds the new choice.
     if (row != -1 && core::CellHoldsItem({row, col}, m_nColumns, m_names.ItemCount())) {
@@ -175,7 +180,11 @@ void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
     }
     DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
     KeepChoiceHighlighted();
-    if (m_hWnd) Invalidate(true);
+    if (!m_hWnd) return;
+    // Only the rows of the old and the new choice look different now (the platform repaints
+    // the rows whose selection it changed itself).
+    RedrawRow(chosenBefore);
+    if (m_nSelRow != chosenBefore) RedrawRow(m_nSelRow);
 }
 
 bool CButtonListCtrl::OnGridKey(UINT vk) {

@@ -11,8 +11,10 @@
 
 #include "core/fit_text.h"
 #include "core/names.h"
+#include "platform/handles.h"
 #include "platform/host_text.h"
 #include "platform/redraw_guard.h"
+#include "platform/text_width.h"
 #include "res/resource.h"
 
 namespace {
@@ -95,9 +97,14 @@ void CCheckListCtrl::UseRadioImages() {
 
 int CCheckListCtrl::ColumnWidth() const {
     // The larger of the client width and what the widest text needs in the list's own font.
-    const auto measure = [this](const std::wstring& text) { return GetStringWidth(text); };
-    const int widest = m_bNumbered ? measure(m_names.Prefix() + kNumberSample)
-                                   : core::WidestText(m_names.Entries(), m_nCount, measure);
+    // Measured in one DC with the list's font selected: what LVM_GETSTRINGWIDTHW gives for each
+    // text, without a message and a DC per text.
+    platform::ClientDC dc(m_hWnd);
+    const HFONT font = GetFont();
+    platform::SelectGuard useFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const auto width = [&dc](std::wstring_view text) { return platform::TextWidth(dc.get(), text); };
+    const int widest =
+        m_bNumbered ? width(m_names.Prefix() + kNumberSample) : core::WidestText(m_names.Entries(), m_nCount, width);
     const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
     return std::max(static_cast<int>(GetClientRect().right), needed);
 }
@@ -132,8 +139,8 @@ UINT CCheckListCtrl::RadioImage(int row) const {
     return INDEXTOSTATEIMAGEMASK(row == m_nSelected ? kRadioOn : kRadioOff);
 }
 
-void CCheckListCtrl::ShowRadios() const {
-    for (int row = 0; row < GetItemCount(); ++row) SetItemState(row, RadioImage(row), LVIS_STATEIMAGEMASK);
+void CCheckListCtrl::ShowRadio(int row) const {
+    if (row >= 0 && row < GetItemCount()) SetItemState(row, RadioImage(row), LVIS_STATEIMAGEMASK);
 }
 
 void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
@@ -175,9 +182,11 @@ void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
         return;
     }
     if (nFlags & (LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON)) {
+        // Only the radios of the old and the new row change; the list repaints those rows.
+        const int before = m_nSelected;
         m_nSelected = nItem;
-        ShowRadios();
-        Invalidate(true);
+        ShowRadio(before);
+        ShowRadio(m_nSelected);
     }
     SelectChosenRow(false);
 }

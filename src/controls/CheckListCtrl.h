@@ -56,7 +56,7 @@ private:
     UINT CheckImage(int row) const;  // the state image the model asks for
     void ShowChecks() const;
     UINT RadioImage(int row) const;
-    void ShowRadios() const;
+    void ShowRadio(int row) const;
     void SelectChosenRow(bool scrollIntoView) const;
     bool RefusesCheckChange(const NMLISTVIEW& change) const;
 

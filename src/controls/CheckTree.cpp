@@ -11,6 +11,7 @@
 #include "core/names.h"
 #include "platform/host_text.h"
 #include "platform/state_image.h"
+#include "platform/redraw_guard.h"
 #include "res/resource.h"
 
 namespace {
@@ -51,17 +52,34 @@ void CCheckTree::InitTree() {
     // an odd height (TVM_SETITEMHEIGHT rounds it down to even without that style).
     SetItemHeight(GetItemHeight() + 1);
 
+    BuildItems();
+}
+
+void CCheckTree::BuildItems() {
+    // Each item is inserted once with its mark, and each group with members already expanded:
+    // with redraw off, nothing is laid out or painted until the last item is in.
+    const int count = m_model.ItemCount();
+    std::vector<bool> hasMembers(static_cast<std::size_t>(count), false);
+    for (int k = 0; k < count; ++k)
+        if (m_model.At(k).parent >= 0) hasMembers[static_cast<std::size_t>(m_model.At(k).parent)] = true;
     m_pItems.clear();
-    for (int k = 0; k < m_model.ItemCount(); ++k) {
-        const core::CheckTreeModel::Item& item = m_model.At(k);
-        const std::wstring& text = m_groups[static_cast<std::size_t>(item.group)][static_cast<std::size_t>(item.name)];
-        HTREEITEM parent = item.parent < 0 ? TVI_ROOT : m_pItems[static_cast<std::size_t>(item.parent)];
-        m_pItems.push_back(InsertItem(text, parent, TVI_LAST));
-        SetItemCheckState(m_pItems.back(), item.state);
+    m_pItems.reserve(static_cast<std::size_t>(count));
+    {
+        platform::RedrawGuard noRedraw(m_hWnd);
+        for (int k = 0; k < count; ++k) {
+            const core::CheckTreeModel::Item& item = m_model.At(k);
+            const std::wstring& text =
+                m_groups[static_cast<std::size_t>(item.group)][static_cast<std::size_t>(item.name)];
+            const bool root = item.parent < 0;
+            HTREEITEM parent = root ? TVI_ROOT : m_pItems[static_cast<std::size_t>(item.parent)];
+            const UINT expanded = root && hasMembers[static_cast<std::size_t>(k)] ? TVIS_EXPANDED : 0;
+            m_pItems.push_back(InsertItem(text, parent, TVI_LAST,
+                                          INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.state)) | expanded,
+                                          TVIS_STATEIMAGEMASK | TVIS_EXPANDED));
+        }
     }
-    m_nItemCount = m_model.ItemCount();
-    for (int k = 0; k < m_nItemCount; ++k)
-        if (m_model.At(k).parent < 0) Expand(m_pItems[static_cast<std::size_t>(k)], TVE_EXPAND);
+    m_nItemCount = count;
+    Invalidate(true);  // turning redraw back on does not promise a repaint
 }
 
 void CCheckTree::GetSwitches(int* out) const {

@@ -40,6 +40,7 @@ protected:
 private:
     void StoreSwitches(int count, const int* states, std::vector<std::vector<std::wstring>> groups);
     void OnLButtonDown(POINT point);
+    void BuildItems();
 
     core::CheckTreeModel m_model;
     std::vector<std::vector<std::wstring>> m_groups;  // each group's names; the first is the group item

@@ -79,6 +79,15 @@ int CListCtrl::InsertItem(int index, const std::wstring& text, UINT state, UINT 
     return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int CListCtrl::InsertItem(int index, const std::wstring& text, LPARAM data) const {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    item.lParam = data;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
 bool CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const {
     LVITEMW info{};
     info.iSubItem = subItem;

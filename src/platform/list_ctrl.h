@@ -37,6 +37,8 @@ public:
     int InsertItem(int index, const std::wstring& text) const;
     // With its state from the start (a new item sends no change notifications).
     int InsertItem(int index, const std::wstring& text, UINT state, UINT stateMask) const;
+    // With its value (the item's lParam) in the same message.
+    int InsertItem(int index, const std::wstring& text, LPARAM data) const;
     bool SetItemText(int item, int subItem, const std::wstring& text) const;
     std::wstring GetItemText(int item, int subItem) const;
     UINT GetItemState(int item, UINT mask) const;
@@ -47,6 +49,10 @@ public:
     // Repaints rows first to last; a changed item value alone does not promise a repaint.
     bool RedrawItems(int first, int last) const {
         return SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(first), last) != 0;
+    }
+    // Repaints one row; nothing for -1 (no row).
+    void RedrawRow(int row) const {
+        if (row >= 0) RedrawItems(row, row);
     }
     int GetNextItem(int after, UINT flags) const;
     void SetSelectionMark(int item) const { SendMessage(LVM_SETSELECTIONMARK, 0, item); }

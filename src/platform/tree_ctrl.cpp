@@ -6,11 +6,18 @@
 namespace platform {
 
 HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after) const {
+    return InsertItem(text, parent, after, 0, 0);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after, UINT state,
+                                UINT stateMask) const {
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT;
+    insert.item.mask = TVIF_TEXT | (stateMask ? TVIF_STATE : 0);
     insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.state = state;
+    insert.item.stateMask = stateMask;
     return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 

@@ -13,6 +13,8 @@ class CTreeCtrl : public CWnd {
 public:
     void DeleteAllItems() const { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
     HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after = TVI_LAST) const;
+    // With its state (state image, expansion) in the same message.
+    HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after, UINT state, UINT stateMask) const;
     UINT GetItemState(HTREEITEM item, UINT mask) const;
     void SetItemState(HTREEITEM item, UINT state, UINT mask) const;
     std::wstring GetItemText(HTREEITEM item) const;

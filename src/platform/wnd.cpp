@@ -16,10 +16,12 @@ bool CWnd::SubclassDlgItem(int id, HWND parent) { return SubclassWindow(GetDlgIt
 
 bool CWnd::SubclassWindow(HWND window) {
     if (m_subclassed || !window) return false;
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     if (!SetWindowSubclass(window, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     m_hWnd = window;
+    m_originalProc = original;
     m_subclassed = true;
     return true;
 }
@@ -57,13 +59,25 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
 }
 
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (m_subclassed && m_originalProc) return CallWindowProcW(m_originalProc, m_hWnd, message, wParam, lParam);
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
 LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return DefSubclassProc(m_hWnd, message, wParam, lParam);
+    if (m_subclassed) return DefSubclassProc(m_hWnd, message, wParam, lParam);
+    // Past WM_DESTROY the subclass is gone: the control's own procedure handles the rest.
+    if (m_originalProc) return CallWindowProcW(m_originalProc, m_hWnd, message, wParam, lParam);
+    return DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND /*hwnd*/, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR /*id*/, DWORD_PTR self) {
     auto* wnd = reinterpret_cast<CWnd*>(self);
+    // Removed before the control tears itself down: deleting 10,000 tree items sends the tree
+    // messages that would otherwise each pass the chain.
+    const bool destroying = message == WM_DESTROY || message == WM_NCDESTROY;
+    if (destroying) wnd->Unsubclass();
     LRESULT result = 0;
     try {
         result = wnd->WindowProc(message, wParam, lParam);
@@ -73,8 +87,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND /*hwnd*/, UINT message, WPARAM wParam, 
         // again: the handler may have run it already.
         FailOpenDialogs();
     }
-    if (message == WM_NCDESTROY) {
-        wnd->Unsubclass();
+    if (destroying) {
         wnd->m_hWnd = nullptr;
         wnd->PostNcDestroy();  // may delete the object: nothing touches it after this
     }
