@@ -31,7 +31,8 @@
  * - Three or more names: the count is cut to the number of names; surplus names are ignored.
  * - One or two names: a numbered list. Entry 1 (or the single name) is a prefix, and the items
  *   are the prefix followed by 1, 2, ... A single name raises the count by one. A numbered list
- *   shows at most 5000 items (KORVEL_MAX_NUMBERED_ITEMS); a larger count is cut to that.
+ *   shows every item its count asks for, up to KORVEL_MAX_NUMBERED_ITEMS (1,000,000): a guard
+ *   only a garbage count reaches, which is cut to that.
  *
  * Bad input
  * - A null pResult: nothing can be reported, so nothing is shown and nothing is written.
@@ -62,7 +63,7 @@
 #define KORVEL_API __declspec(dllimport)
 #endif
 
-#define KORVEL_MAX_NUMBERED_ITEMS 5000
+#define KORVEL_MAX_NUMBERED_ITEMS 1000000
 #define KORVEL_MAX_CONTOUR_LINES 50
 
 #ifdef __cplusplus

@@ -6,9 +6,10 @@
 
 namespace core {
 
-// A numbered list cannot be cut to the names given, so its count is capped here: far beyond any
-// real model's load cases or modes, small enough that the list opens in about a second.
-constexpr int kMaxNumberedItems = 5000;
+// A numbered list cannot be cut to the names given: its count is guarded here, so far beyond any
+// real model's load cases, modes or combinations that only a garbage count (an uninitialised
+// variable, INT_MAX) reaches it.
+constexpr int kMaxNumberedItems = 1000000;
 
 class ChoiceNames {
 public:

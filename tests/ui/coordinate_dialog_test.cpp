@@ -268,16 +268,22 @@ TEST(CoordinateDialogTest, NullCountOrChoiceGivesOneWithoutADialog) {
     }
 }
 
-TEST(CoordinateDialogTest, HugeNumberedCountIsCapped) {
+// Every item of a numbered list is shown, however many: the last of 100,000 can be chosen.
+TEST(CoordinateDialogTest, HundredThousandNumberedRowsOpenAndThePressedLastComesBack) {
+    static constexpr int kRows = 100000;
     CoordinateHost host;
     host.names = Gbk(L"节点");
-    host.count = INT_MAX;
-    RunCoordinates(host, [](DialogDriver&, const ListView& list) {
-        ASSERT_EQ(list.RowCount(), KORVEL_MAX_NUMBERED_ITEMS);
-        EXPECT_EQ(list.CellText(KORVEL_MAX_NUMBERED_ITEMS - 1, 0), L"节点" + std::to_wstring(KORVEL_MAX_NUMBERED_ITEMS));
+    host.count = kRows;
+    RunCoordinates(host, [](DialogDriver& d, const ListView& list) {
+        ASSERT_EQ(list.RowCount(), kRows);
+        EXPECT_EQ(list.CellText(kRows - 1, 0), L"节点" + std::to_wstring(kRows));
+        SendMessageW(list.Handle(), LVM_ENSUREVISIBLE, kRows - 1, FALSE);
+        d.Click(list.Handle(), list.PointOn(kRows - 1, LVHT_ONITEMLABEL));
+        EXPECT_EQ(list.StateImage(kRows - 1), kOn);
+        EXPECT_EQ(list.StateImage(1), kOff);
     });
     EXPECT_EQ(host.result, 0);
-    EXPECT_EQ(host.choice, 2);
+    EXPECT_EQ(host.choice, kRows);
 }
 
 TEST(CoordinateDialogTest, ExtremeChoicesShowNoRowAndComeBackUnchanged) {

@@ -354,18 +354,20 @@ TEST(DisplacementBadInputTest, ManyCasesInBothModes) {
     }
 }
 
-TEST(DisplacementBadInputTest, HugeCombinationCountIsCapped) {
+// Far more combinations than any model has: every one is shown and the last can be chosen.
+TEST(DisplacementBadInputTest, LargeCombinationCountShowsEveryCombination) {
+    static constexpr int kCombinations = 20000;
     DisplacementHost host;
-    host.result = INT_MAX;
+    host.result = kCombinations + 1;
     host.kind = 3;
-    host.caseRow = KORVEL_MAX_NUMBERED_ITEMS;
+    host.caseRow = kCombinations;
     RunDisplacement(host, [](Lists& l) {
-        ASSERT_EQ(l.cases.RowCount(), KORVEL_MAX_NUMBERED_ITEMS);
-        EXPECT_EQ(l.cases.CellText(KORVEL_MAX_NUMBERED_ITEMS - 1, 0), L"组合" + std::to_wstring(KORVEL_MAX_NUMBERED_ITEMS));
-        EXPECT_EQ(l.cases.StateImage(KORVEL_MAX_NUMBERED_ITEMS - 1), kOn);
+        ASSERT_EQ(l.cases.RowCount(), kCombinations);
+        EXPECT_EQ(l.cases.CellText(kCombinations - 1, 0), L"组合" + std::to_wstring(kCombinations));
+        EXPECT_EQ(l.cases.StateImage(kCombinations - 1), kOn);
     });
     EXPECT_EQ(host.result, 0);
-    EXPECT_EQ(host.caseRow, KORVEL_MAX_NUMBERED_ITEMS);
+    EXPECT_EQ(host.caseRow, kCombinations);
 }
 
 TEST(DisplacementBadInputTest, NegativeAndHugeCounts) {
