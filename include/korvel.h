@@ -76,7 +76,8 @@ extern "C" {
  * animation speed.
  *   pResult   out     0 OK, 1 otherwise.
  *   pCount    in      name-list entries, heading included.
- *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
+ *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case chosen last,
+ *                     by a press or with the keys.
  *   pSpeed    in/out  1 slow ("\xc2\xfd\xcb\xd9"), 2 medium ("\xd6\xd0\xcb\xd9"), 3 fast
  *                     ("\xbf\xec\xcb\xd9"); another value checks no button; 0 comes back
  *                     when no button is checked.
@@ -90,7 +91,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pCho
  * the load case whose deflection is shown and the kind of deflection.
  *   pResult   out     0 OK, 1 otherwise.
  *   pCount    in      name-list entries, heading included.
- *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case pressed last.
+ *   pChoice   in/out  1-based case: shown chosen when the dialog opens; the case chosen last,
+ *                     by a press or with the keys.
  *   pDeflType in/out  1 absolute ("\xbe\xf8\xb6\xd4\xc4\xd3\xb6\xc8"), 2 relative
  *                     ("\xcf\xe0\xb6\xd4\xc4\xd3\xb6\xc8"), 3 ratio of span to deflection
  *                     ("\xbf\xe7\xb6\xc8\xd3\xeb\xc4\xd3\xb6\xc8\xd6\xae\xb1\xc8"); another value checks no
@@ -110,7 +112,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pCho
  *                       every call: an uninitialised variable silently picks combination mode.
  *                       Out: 0 OK, 1 otherwise.
  *   pKindCount  in      kind-list entries, heading included.
- *   pKind       in/out  1-based kind: shown chosen when the dialog opens; the kind pressed last.
+ *   pKind       in/out  1-based kind: shown chosen when the dialog opens; the kind chosen last,
+ *                       by a press or with the keys.
  *   lpszKinds   in      name list of the kinds: entry 0 is the kind list's heading.
  *   pCaseCount  in      entries of the host's case name list, heading included.
  *   pCase       in/out  1-based row of the case list: shown chosen when the dialog opens and
@@ -155,7 +158,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pCho
  *   pColumns    in      grid columns asked for; 1 gives a one-column list under the heading.
  *                       Fewer columns are shown when the texts are too wide; 0 or less, or texts
  *                       wider than the grid, give one column.
- *   pChoice     in/out  1-based item, counted along the grid's rows; the item pressed last.
+ *   pChoice     in/out  1-based item, counted along the grid's rows; the item chosen last,
+ *                       by a press or with the keys.
  *                       Empty cells at the end of the last row cannot be chosen.
  *   lpszNames   in      name list: entry 0 is the heading (shown only in the one-column list).
  *   lpszCaption in      the window title; null gives an empty title.
@@ -169,7 +173,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pC
  *   pResult     out     0 OK, 1 otherwise.
  *   pCount      in      name-list entries, heading included.
  *   pColumns    in      grid columns asked for, as for FXJG_SHOWZHNL_DLG.
- *   pChoice     in/out  1-based mode, counted along the grid's rows; the mode pressed last.
+ *   pChoice     in/out  1-based mode, counted along the grid's rows; the mode chosen last,
+ *                       by a press or with the keys.
  *   pSpeed      in/out  1 slow ("\xc2\xfd\xcb\xd9"), 2 medium ("\xd6\xd0\xcb\xd9"), 3 fast
  *                       ("\xbf\xec\xcb\xd9"); another value checks no button; 0 comes back
  *                       when no button is checked.
