@@ -275,7 +275,8 @@ KORVEL_API void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMod
  *                      dropped.
  * A group's mark follows its members: checked when all are on (1), partial when some are.
  * Bad input: items beyond pCount entries are not shown, so nothing past the array is read or
- * written. A null group string is an empty tree; a count of 0 or less shows an empty tree and
+ * written; entries beyond the tree's items are neither read nor written either, so a count
+ * larger than the array does no harm as long as the array has an entry for every item. A null group string is an empty tree; a count of 0 or less shows an empty tree and
  * writes nothing; a null pCount, or a null pSwitches with a positive count, gives *pResult = 1
  * without a dialog.
  */

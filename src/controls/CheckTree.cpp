@@ -33,11 +33,17 @@ void CCheckTree::SetSwitches(int count, const int* states, std::wstring_view gro
 }
 
 void CCheckTree::StoreSwitches(int count, const int* states, std::vector<std::vector<std::wstring>> groups) {
-    const std::size_t entries = (count > 0 && states) ? static_cast<std::size_t>(count) : 0;
-    std::vector<int> switches(states, states + entries);
     m_groups = std::move(groups);
     std::vector<int> groupSizes;
-    for (const auto& names : m_groups) groupSizes.push_back(static_cast<int>(names.size()));
+    std::size_t names = 0;
+    for (const auto& group : m_groups) {
+        groupSizes.push_back(static_cast<int>(group.size()));
+        names += group.size();
+    }
+    // Only the entries of items the tree can show are read (and written back): a count larger
+    // than the host's array reaches no further than the tree's names.
+    const std::size_t entries = (count > 0 && states) ? std::min(static_cast<std::size_t>(count), names) : 0;
+    std::vector<int> switches(states, states + entries);
     m_nGroupCount = static_cast<int>(m_groups.size());
     m_model = core::CheckTreeModel(std::move(switches), groupSizes);
     m_nItemCount = static_cast<int>(entries);
