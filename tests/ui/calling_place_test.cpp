@@ -38,6 +38,7 @@ struct TimerCall {
     const SampleExport* which = nullptr;
     SampleHost* host = nullptr;
     std::atomic<bool> done{false};
+    HANDLE returned = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // set when the call returned
 };
 TimerCall g_timerCall;
 
@@ -45,6 +46,7 @@ void CALLBACK CallFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     g_timerCall.which->call(*g_timerCall.host);
     g_timerCall.done = true;
+    SetEvent(g_timerCall.returned);
 }
 
 TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
@@ -55,6 +57,7 @@ TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
     g_timerCall.which = &which;
     g_timerCall.host = &nested;
     g_timerCall.done = false;
+    ResetEvent(g_timerCall.returned);
     bool otherDialog = true;
     const DialogRun run = RunDialog(
         [&] {
@@ -62,9 +65,8 @@ TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
             OpenFirst().call(outer);
         },
         [&](DialogDriver& d) {
-            const DWORD start = GetTickCount();
-            while (!g_timerCall.done && GetTickCount() - start < 5000) Sleep(5);
-            otherDialog = d.WaitForOtherDialog(300) != nullptr;
+            WaitForSingleObject(g_timerCall.returned, 5000);
+            otherDialog = d.OtherDialog() != nullptr;
             d.ClickItem(IDOK);
             EXPECT_TRUE(d.WaitClosed());
         });

@@ -192,7 +192,7 @@ TEST(ColourCellEditTest, LineNamesAreNotEdited) {
     RunContour(vars, [](DialogDriver& d, const ListView& list) {
         ClickCell(d, list, 1, 0);
         EXPECT_EQ(CellEditBox(list), nullptr);
-        EXPECT_EQ(d.WaitForOtherDialog(200), nullptr);
+        EXPECT_EQ(d.OtherDialog(), nullptr);
     });
     EXPECT_EQ(vars.result, 0);
 }

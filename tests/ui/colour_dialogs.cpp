@@ -129,15 +129,14 @@ void SetFirstCustomColour(COLORREF colour) {
 
 std::vector<Warning> AnswerWarnings(DialogDriver& d) {
     std::vector<Warning> warnings;
-    // A box shown later is already open once the dialog's loop has caught up.
-    for (HWND box = d.WaitForOtherDialog(200); box; box = d.WaitForOtherDialog(200)) {
+    // The next box, if any, is open once the loop has caught up with the answer to the last.
+    for (HWND box = d.OtherDialog(); box; box = d.OtherDialog()) {
         DialogDriver message(box);
         std::wstring text;
         EnumChildWindows(box, &FindStaticText, reinterpret_cast<LPARAM>(&text));
         warnings.push_back({message.Text(box), text});
         message.ClickItem(IDOK);
-        message.WaitClosed();
-        d.Sync();
+        EXPECT_TRUE(message.WaitClosed());
     }
     return warnings;
 }

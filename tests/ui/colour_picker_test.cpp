@@ -108,7 +108,7 @@ TEST(ColourPickerTest, NameColumnAndEmptySpaceOpenNothing) {
                   ClickCell(d, list, 0, 0);
                   const RECT last = list.CellBounds(1, 1);
                   d.Click(list.Handle(), POINT{(last.left + last.right) / 2, last.bottom + 30});  // below the rows
-                  EXPECT_EQ(d.WaitForOtherDialog(200), nullptr);
+                  EXPECT_EQ(d.OtherDialog(), nullptr);
                   d.ClickItem(IDOK);
                   d.WaitClosed();
               });

@@ -1,5 +1,9 @@
-// The second-thread driver and the message hook that tells it when the modal loop caught up.
+// The second-thread driver and the hooks that tell it what the dialogs' thread has done: its loop
+// caught up with a marker, a window was painted or destroyed, or the export returned.
+// The driver waits for these instead of sleeping; timeouts only guard against faults.
 #include "dialog_driver.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
@@ -8,34 +12,62 @@
 namespace {
 
 const UINT kMarker = RegisterWindowMessageW(L"KorvelTestMarker");
+constexpr DWORD kCatchUpMs = 10000;  // a loop this late is stuck, not slow
 std::atomic<LONG> g_markerSeen{0};
 std::atomic<LONG> g_markerSent{0};
+// The export has returned: nothing on its thread takes markers any more.
+std::atomic<bool> g_callDone{true};
+// Set whenever something the driver may be waiting for happened on the dialogs' thread.
+const HANDLE g_wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
 
-// Sees every message the main thread retrieves; a marker means everything posted before it
-// has been dispatched.
+// Sees every message the dialogs' thread retrieves. A marker means everything posted before it
+// has been dispatched; a paint follows a window being shown (a dialog is shown once its loop
+// first finds the queue empty, with no other message to tell).
 LRESULT CALLBACK GetMessageHook(int code, WPARAM removed, LPARAM lParam) {
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == kMarker)
+    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == kMarker) {
         g_markerSeen.store(static_cast<LONG>(msg->wParam));
+        SetEvent(g_wake);
+    } else if (code == HC_ACTION && msg->message == WM_PAINT) {
+        SetEvent(g_wake);
+    }
     return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+// A window being destroyed: a dialog closing without a marker to tell.
+LRESULT CALLBACK WindowHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_DESTROYWND) SetEvent(g_wake);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 struct FindDialog {
     HWND found = nullptr;
     HWND except = nullptr;  // with `except`, only an enabled dialog other than it counts
+    bool visible = true;    // only a shown dialog counts
 };
 
-bool IsVisibleDialog(HWND hwnd) {
+bool IsDialog(HWND hwnd) {
     wchar_t cls[16] = {};
     GetClassNameW(hwnd, cls, 16);
-    return lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd);
+    return lstrcmpW(cls, L"#32770") == 0;
 }
 
-BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM lParam) {
+bool IsVisibleDialog(HWND hwnd) { return IsDialog(hwnd) && IsWindowVisible(hwnd); }
+
+BOOL CALLBACK FindThreadDialog(HWND hwnd, LPARAM lParam) {
     auto& find = *reinterpret_cast<FindDialog*>(lParam);
-    if (!IsVisibleDialog(hwnd) || (find.except && (hwnd == find.except || !IsWindowEnabled(hwnd)))) return TRUE;
+    if (!IsDialog(hwnd) || (find.visible && !IsWindowVisible(hwnd))) return TRUE;
+    if (find.except && (hwnd == find.except || !IsWindowEnabled(hwnd))) return TRUE;
     find.found = hwnd;
     return FALSE;
+}
+
+HWND ThreadDialog(DWORD thread, HWND except, bool visible) {
+    FindDialog find;
+    find.except = except;
+    find.visible = visible;
+    EnumThreadWindows(thread, &FindThreadDialog, reinterpret_cast<LPARAM>(&find));
+    return find.found;
 }
 
 BOOL CALLBACK CancelVisibleDialog(HWND hwnd, LPARAM) {
@@ -43,15 +75,16 @@ BOOL CALLBACK CancelVisibleDialog(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-HWND WaitForDialog(DWORD threadId, const std::atomic<bool>& callDone, DWORD timeoutMs) {
+// Waits until a dialog of `thread` other than `except` is shown; null once the export returned
+// or after `timeoutMs`.
+HWND WaitForShownDialog(DWORD thread, HWND except, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (!callDone.load() && GetTickCount() - start < timeoutMs) {
-        FindDialog find;
-        EnumThreadWindows(threadId, &FindVisibleDialog, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(5);
+    for (;;) {
+        if (HWND found = ThreadDialog(thread, except, true)) return found;
+        const DWORD waited = GetTickCount() - start;
+        if (g_callDone.load() || waited >= timeoutMs) return nullptr;
+        WaitForSingleObject(g_wake, timeoutMs - waited);
     }
-    return nullptr;
 }
 
 void PostPress(HWND window, POINT client, UINT down, UINT up) {
@@ -84,7 +117,7 @@ void DialogDriver::ClickItem(int id) {
 HWND DialogDriver::Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(m_dialog, nullptr), &info);
+    GetGUIThreadInfo(m_thread, &info);
     return info.hwndFocus;
 }
 
@@ -111,37 +144,49 @@ void DialogDriver::CloseBox() {
     Sync();
 }
 
-void DialogDriver::Sync() {
-    // Twice: a posted key becomes a WM_CHAR that is queued behind the first marker.
-    for (int round = 0; round < 2; ++round) {
-        const LONG seq = ++g_markerSent;
-        if (!PostMessageW(m_dialog, kMarker, static_cast<WPARAM>(seq), 0)) return;
-        const DWORD start = GetTickCount();
-        while (g_markerSeen.load() < seq && IsWindow(m_dialog) && GetTickCount() - start < 3000) Sleep(1);
-    }
-}
-
-bool DialogDriver::WaitClosed(DWORD ms) {
+bool DialogDriver::CatchUp() {
+    // To the thread, not the dialog: a marker must still be taken when the dialog closes
+    // meanwhile (the loop of the dialog under it, or none once the export returns).
+    const LONG seq = ++g_markerSent;
+    if (!PostThreadMessageW(m_thread, kMarker, static_cast<WPARAM>(seq), 0)) return false;
     const DWORD start = GetTickCount();
-    while (IsWindow(m_dialog)) {
-        if (GetTickCount() - start > ms) return false;
-        Sleep(2);
+    while (g_markerSeen.load() < seq) {
+        if (g_callDone.load()) return false;
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= kCatchUpMs) {
+            ADD_FAILURE() << "the dialog's loop handled nothing for " << kCatchUpMs << " ms: it is stuck";
+            return false;
+        }
+        WaitForSingleObject(g_wake, kCatchUpMs - waited);
     }
     return true;
 }
 
-HWND DialogDriver::WaitForOtherDialog(DWORD ms) const {
-    const DWORD thread = GetWindowThreadProcessId(m_dialog, nullptr);
-    const DWORD start = GetTickCount();
-    do {
-        FindDialog find;
-        find.except = m_dialog;
-        EnumThreadWindows(thread, &FindVisibleDialog, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-    return nullptr;
+void DialogDriver::Sync() {
+    // Twice: a posted key becomes a WM_CHAR that is queued behind the first marker.
+    for (int round = 0; round < 2; ++round)
+        if (!CatchUp()) return;
 }
+
+bool DialogDriver::WaitClosed(DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        // A dialog that was told to close has been destroyed once its loop caught up.
+        if (!IsWindow(m_dialog)) return true;
+        const bool pumping = CatchUp();
+        if (!IsWindow(m_dialog)) return true;
+        const DWORD waited = GetTickCount() - start;
+        if (!pumping || waited >= ms) return false;
+        WaitForSingleObject(g_wake, ms - waited);
+    }
+}
+
+HWND DialogDriver::OtherDialog() {
+    Sync();
+    return ThreadDialog(m_thread, m_dialog, false);
+}
+
+HWND DialogDriver::WaitForOtherDialog(DWORD ms) { return WaitForShownDialog(m_thread, m_dialog, ms); }
 
 std::wstring DialogDriver::Text(HWND window) const {
     const int length = GetWindowTextLengthW(window);
@@ -156,13 +201,15 @@ bool DialogDriver::Checked(int id) const {
 
 DialogRun RunDialog(const std::function<void()>& call, const std::function<void(DialogDriver&)>& script,
                     DWORD timeoutMs) {
-    static HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId());
-    (void)hook;
+    static const HHOOK messages = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId());
+    static const HHOOK windows = SetWindowsHookExW(WH_CBT, &WindowHook, nullptr, GetCurrentThreadId());
+    (void)messages;
+    (void)windows;
     DialogRun run;
-    std::atomic<bool> callDone{false};
+    g_callDone = false;
     const DWORD mainThread = GetCurrentThreadId();
     std::thread driver([&] {
-        HWND dialog = WaitForDialog(mainThread, callDone, timeoutMs);
+        HWND dialog = WaitForShownDialog(mainThread, nullptr, timeoutMs);
         if (!dialog) return;
         run.appeared = true;
         DialogDriver driver(dialog);
@@ -177,7 +224,8 @@ DialogRun RunDialog(const std::function<void()>& call, const std::function<void(
         }
     });
     call();
-    callDone = true;
+    g_callDone = true;
+    SetEvent(g_wake);
     driver.join();
     // Markers posted after the dialog closed must not reach the next dialog's loop.
     MSG msg;

@@ -9,7 +9,8 @@
 
 class DialogDriver {
 public:
-    explicit DialogDriver(HWND dialog) noexcept : m_dialog(dialog) {}
+    explicit DialogDriver(HWND dialog) noexcept
+        : m_dialog(dialog), m_thread(GetWindowThreadProcessId(dialog, nullptr)) {}
 
     HWND Dialog() const noexcept { return m_dialog; }
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
@@ -27,13 +28,17 @@ public:
     void Type(const std::wstring& text);
     // The close box of the title bar.
     void CloseBox();
-    // Waits until the dialog's modal loop has handled everything posted so far.
+    // Waits until the modal loop running the dialog has handled everything posted so far. A loop
+    // that does not catch up within a few seconds fails the test.
     void Sync();
     // Waits for the dialog to close; false if it is still open after `ms` milliseconds.
     bool WaitClosed(DWORD ms = 3000);
-    // Waits for a dialog this one opened (a nested dialog or a message box: the enabled dialog
-    // of the same thread that is not this one); null if none appears within `ms` milliseconds.
-    HWND WaitForOtherDialog(DWORD ms = 3000) const;
+    // A dialog this one opened (a nested dialog or a message box: an enabled dialog of the same
+    // thread that is not this one), once the loop has caught up: null when none is open. What the
+    // user did before has opened it by then; it may not be shown yet.
+    HWND OtherDialog();
+    // Waits until a dialog this one opened is shown; null if none is within `ms` milliseconds.
+    HWND WaitForOtherDialog(DWORD ms = 3000);
 
     std::wstring Text(HWND window) const;
     std::wstring ItemText(int id) const { return Text(Item(id)); }
@@ -41,7 +46,12 @@ public:
     HWND Focus() const;
 
 private:
+    // Posts a marker to the dialog's thread and waits until its loop takes it. False when the
+    // marker was not taken: the export has returned, or the loop is stuck (a failure).
+    bool CatchUp();
+
     HWND m_dialog;
+    DWORD m_thread;
 };
 
 struct DialogRun {
