@@ -11,10 +11,9 @@
 #include "host_call.h"
 #include "korvel.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
-
-constexpr int kList = 1015;
 
 class BadInputTest : public testing::TestWithParam<ChoiceExport> {
 protected:
@@ -29,7 +28,7 @@ protected:
     DialogRun RunAndConfirm(const std::function<void(const ListView&)>& check = nullptr) {
         return RunDialog([&] { CallExport(GetParam(), vars); },
                          [&](DialogDriver& d) {
-                             if (check) check(ListView(d.Item(kList)));
+                             if (check) check(ListView(d.Item(IDC_LIST_BUTTONS)));
                              d.ClickItem(IDOK);
                              EXPECT_TRUE(d.WaitClosed());
                          });

@@ -11,10 +11,10 @@
 #include "gbk.h"
 #include "host_call.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
 
-constexpr int kList = 1015;
 constexpr UINT kPressBelowRows = 0;  // not a key: a press on the empty space below the last row
 
 struct KeyCase {
@@ -40,7 +40,7 @@ void RunSteps(ChoiceExport which, HostVars& vars, const KeyCase& c, const std::f
     vars.choice = c.choice;
     const DialogRun run = RunDialog([&] { CallExport(which, vars); },
                                     [&](DialogDriver& d) {
-                                        ListView list(d.Item(kList));
+                                        ListView list(d.Item(IDC_LIST_BUTTONS));
                                         for (UINT step : c.steps) {
                                             if (step == kPressBelowRows) PressBelowRows(d, list);
                                             else d.KeyTo(list.Handle(), step);
@@ -129,7 +129,7 @@ TEST(GridLookScrollTest, KeysScrollTheChosenCellIntoView) {
     int page = 0;  // rows seen at once
     RunDialog([&] { CallExport(ChoiceExport::ShowZX, vars); },
               [&](DialogDriver& d) {
-                  ListView list(d.Item(kList));
+                  ListView list(d.Item(IDC_LIST_BUTTONS));
                   ASSERT_EQ(list.ColumnCount(), 4);
                   page = static_cast<int>(SendMessageW(list.Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
                   ASSERT_GT(page, 0);

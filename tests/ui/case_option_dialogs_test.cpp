@@ -8,10 +8,10 @@
 #include "gbk.h"
 #include "host_call.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
 
-constexpr int kList = 1015;
 const std::vector<std::wstring> kCases{L"恒载", L"活载", L"风载"};
 
 class CaseOptionTest : public testing::TestWithParam<ChoiceExport> {
@@ -31,7 +31,7 @@ protected:
 
 TEST_P(CaseOptionTest, ShowsHeadingCasesAndTemplateTitle) {
     const DialogRun run = Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_EQ(d.Text(d.Dialog()), info().templateTitle);
         EXPECT_TRUE(list.HeaderVisible());
         EXPECT_EQ(list.HeaderText(0), L"工况");
@@ -53,7 +53,7 @@ TEST_P(CaseOptionTest, ShowsHeadingCasesAndTemplateTitle) {
 TEST_P(CaseOptionTest, PressedCaseAndCheckedOptionComeBackOnOk) {
     vars.option = 3;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_TRUE(d.Checked(info().radios[2]));
         EXPECT_FALSE(d.Checked(info().radios[0]));
         d.Click(list.Handle(), list.CellCenter(2, 0));
@@ -71,7 +71,7 @@ TEST_P(CaseOptionTest, PressedCaseAndCheckedOptionComeBackOnOk) {
 
 TEST_P(CaseOptionTest, ReturnKeyConfirms) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         d.Click(list.Handle(), list.CellCenter(0, 0));
         d.Key(VK_RETURN);
         d.WaitClosed();
@@ -82,7 +82,7 @@ TEST_P(CaseOptionTest, ReturnKeyConfirms) {
 
 TEST_P(CaseOptionTest, ArrowKeysMoveTheHighlightAndTheChoice) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         d.Click(list.Handle(), list.CellCenter(0, 0));
         d.Key(VK_DOWN);
         d.Key(VK_DOWN);
@@ -96,7 +96,7 @@ TEST_P(CaseOptionTest, ArrowKeysMoveTheHighlightAndTheChoice) {
 TEST_P(CaseOptionTest, KeysWithoutAPressChooseTheHighlightedRow) {
     vars.choice = 3;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         d.KeyTo(list.Handle(), VK_HOME);
         EXPECT_EQ(list.SelectedRows(), std::vector<int>{0});
         d.ClickItem(IDOK);
@@ -108,7 +108,7 @@ TEST_P(CaseOptionTest, KeysWithoutAPressChooseTheHighlightedRow) {
 
 TEST_P(CaseOptionTest, DoubleClickChoosesAndLeavesTheDialogOpen) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         d.DoubleClick(list.Handle(), list.CellCenter(2, 0));
         EXPECT_TRUE(d.IsOpen());
         d.ClickItem(IDOK);
@@ -119,7 +119,7 @@ TEST_P(CaseOptionTest, DoubleClickChoosesAndLeavesTheDialogOpen) {
 
 TEST_P(CaseOptionTest, PressBelowTheLastRowKeepsTheChoice) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         const RECT last = list.RowBounds(2);
         d.Click(list.Handle(), POINT{last.left + 5, last.bottom + 30});
         d.ClickItem(IDOK);
@@ -132,7 +132,7 @@ TEST_P(CaseOptionTest, SingleNameNumbersTheCases) {
     vars.names = Gbk(L"振型");
     vars.count = 6;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_EQ(list.HeaderText(0), L"振型");
         EXPECT_EQ(list.Column0(),
                   (std::vector<std::wstring>{L"振型1", L"振型2", L"振型3", L"振型4", L"振型5", L"振型6"}));
@@ -159,7 +159,7 @@ TEST_P(CaseOptionTest, OptionOutsideTheGroupChecksNoneAndReturnsZero) {
 TEST_P(CaseOptionTest, ChoiceOfNoneHighlightsNothingAndComesBackAsNone) {
     vars.choice = 0;
     Run([&](DialogDriver& d) {
-        EXPECT_TRUE(ListView(d.Item(kList)).SelectedRows().empty());
+        EXPECT_TRUE(ListView(d.Item(IDC_LIST_BUTTONS)).SelectedRows().empty());
         d.ClickItem(IDOK);
         d.WaitClosed();
     });
@@ -169,7 +169,7 @@ TEST_P(CaseOptionTest, ChoiceOfNoneHighlightsNothingAndComesBackAsNone) {
 TEST_P(CaseOptionTest, ChoiceBeyondTheCasesComesBackUnchanged) {
     vars.choice = 10;
     Run([&](DialogDriver& d) {
-        EXPECT_TRUE(ListView(d.Item(kList)).SelectedRows().empty());
+        EXPECT_TRUE(ListView(d.Item(IDC_LIST_BUTTONS)).SelectedRows().empty());
         d.ClickItem(IDOK);
         d.WaitClosed();
     });

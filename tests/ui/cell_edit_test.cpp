@@ -106,7 +106,7 @@ TEST(ColourCellEditTest, AnyLossOfTheFocusStoresTheText) {
             d.Type(L"42");
             switch (way) {
             case Way::OtherRow: ClickCell(d, list, 2, 0); break;
-            case Way::CountBox: d.ClickItem(kCountBox); break;
+            case Way::CountBox: d.ClickItem(IDC_CONTOUR_COUNT); break;
             case Way::Tab: d.Key(VK_TAB); break;
             case Way::OtherValue: ClickCell(d, list, 1, 1); break;
             }

@@ -33,19 +33,11 @@ DialogRun RunWithList(const std::function<void()>& call, int listId, const ListS
 }  // namespace
 
 DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script) {
-    return RunWithList([&] { CallColourTable(vars); }, kColourTableList, script);
+    return RunWithList([&] { CallColourTable(vars); }, IDC_COLOR_LIST, script);
 }
 
 DialogRun RunContour(ContourVars& vars, const ListScript& script) {
-    return RunWithList([&] { CallContour(vars); }, kContourList, script);
-}
-
-void LeaveBy(DialogDriver& d, Leave way) {
-    switch (way) {
-    case Leave::CancelButton: d.ClickItem(IDCANCEL); break;
-    case Leave::Escape: d.Key(VK_ESCAPE); break;
-    case Leave::CloseBox: d.CloseBox(); break;
-    }
+    return RunWithList([&] { CallContour(vars); }, IDC_CONTOUR_LIST, script);
 }
 
 RECT RectIn(HWND window, HWND in) {
@@ -76,7 +68,7 @@ bool CellShows(const ListView& list, int row, int col, COLORREF colour) {
 }
 
 bool PreviewShows(const DialogDriver& picker, COLORREF colour) {
-    const RECT preview = RectIn(picker.Item(kPreview), picker.Dialog());
+    const RECT preview = RectIn(picker.Item(IDC_COLOR_PREVIEW), picker.Dialog());
     return ClientSnapshot(picker.Dialog(), ClientSnapshot::Source::Screen).MostlyColor(preview, colour);
 }
 

@@ -1,4 +1,4 @@
-// What the tests of the colour and contour dialogs share: the controls' ids, the colours a cell
+// What the tests of the colour and contour dialogs share: the in-place edit box, the colours a cell
 // or the picker's preview shows, and answering the dialogs they open (the picker, the platform's
 // colour chooser, the data exchange's warnings).
 #pragma once
@@ -11,14 +11,8 @@
 #include "colour_host_call.h"
 #include "dialog_driver.h"
 #include "list_view.h"
+#include "resource.h"
 
-constexpr int kColourTableList = 1021;
-constexpr int kContourList = 1016;
-constexpr int kCountLabel = 1024;
-constexpr int kCountBox = 1025;
-constexpr int kUpdateList = 1026;
-constexpr int kFirstSwatch = 1028;  // colour numbers 0 to 15: 1028 to 1043
-constexpr int kPreview = 1044;
 constexpr int kCellEditBox = 1000;  // the in-place edit box, a child of the list
 
 using ListScript = std::function<void(DialogDriver&, const ListView&)>;
@@ -26,11 +20,6 @@ using ListScript = std::function<void(DialogDriver&, const ListView&)>;
 // is pressed unless the script closed the dialog.
 DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script);
 DialogRun RunContour(ContourVars& vars, const ListScript& script);
-
-// The ways out of a dialog other than OK, and taking one of them.
-enum class Leave { CancelButton, Escape, CloseBox };
-constexpr Leave kEveryWayButOk[] = {Leave::CancelButton, Leave::Escape, Leave::CloseBox};
-void LeaveBy(DialogDriver& d, Leave way);
 
 // A window's rectangle in the client coordinates of `in`.
 RECT RectIn(HWND window, HWND in);

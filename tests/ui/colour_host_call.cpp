@@ -7,9 +7,6 @@
 #include "korvel_library.h"
 
 namespace {
-using ColourTableExport = void(__cdecl*)(int*, int*, int*, const char*, const char*);
-using ContourExport = void(__cdecl*)(int*, int*, int*, float*, unsigned long*);
-
 template <class T>
 T* Ptr(T& value, bool null) {
     return null ? nullptr : &value;
@@ -37,13 +34,13 @@ ContourVars Contour(int mode, std::vector<float> values, std::vector<unsigned lo
 }
 
 void CallColourTable(ColourTableVars& v) {
-    static const auto call = KorvelLibrary::Get().ExportAs<ColourTableExport>("SDP_SHOWCOLOR_DLG");
+    static const auto call = KORVEL_EXPORT(SDP_SHOWCOLOR_DLG);
     call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), v.nullColors ? nullptr : v.colors.data(),
          v.nullNames ? nullptr : v.names.c_str(), v.caption);
 }
 
 void CallContour(ContourVars& v) {
-    static const auto call = KorvelLibrary::Get().ExportAs<ContourExport>("SDP_SHOWDWY_DLG");
+    static const auto call = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
     call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), Ptr(v.mode, v.nullMode),
          v.nullValues ? nullptr : v.values.data(), v.nullColors ? nullptr : v.colors.data());
 }

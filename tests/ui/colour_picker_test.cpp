@@ -19,7 +19,7 @@ ColourTableVars RunPicker(const std::function<void(DialogDriver& picker)>& scrip
     ColourTableVars vars = ColourTable(L"H|A|B", {0, 12, 3});
     RunDialog([&] { CallColourTable(vars); },
               [&](DialogDriver& d) {
-                  ListView list(d.Item(kColourTableList));
+                  ListView list(d.Item(IDC_COLOR_LIST));
                   HWND picker = OpenColourCell(d, list, 1, 1);
                   ASSERT_NE(picker, nullptr);
                   DialogDriver p(picker);
@@ -45,9 +45,9 @@ TEST(ColourPickerTest, OpensWithTheCellsColourSelected) {
 TEST(ColourPickerTest, SwatchesShowTheBaseColoursInTwoRowsOfEight) {
     RunPicker([](DialogDriver& p) {
         RECT first{};
-        GetWindowRect(p.Item(kFirstSwatch), &first);
+        GetWindowRect(p.Item(IDC_SWATCH_FIRST), &first);
         for (int n = 0; n < 16; ++n) {
-            HWND swatch = p.Item(kFirstSwatch + n);
+            HWND swatch = p.Item(IDC_SWATCH_FIRST + n);
             RECT face{};
             GetClientRect(swatch, &face);
             EXPECT_TRUE(ClientSnapshot(swatch).MostlyColor(face, BaseColours()[static_cast<std::size_t>(n)])) << n;
@@ -62,9 +62,9 @@ TEST(ColourPickerTest, SwatchesShowTheBaseColoursInTwoRowsOfEight) {
 
 TEST(ColourPickerTest, ClickedSwatchIsPreviewedAndHandedBackOnOk) {
     const ColourTableVars vars = RunPicker([](DialogDriver& p) {
-        p.ClickItem(kFirstSwatch + 8);  // the lower row's first: dark grey
+        p.ClickItem(IDC_SWATCH_FIRST + 8);  // the lower row's first: dark grey
         EXPECT_TRUE(PreviewShows(p, RGB(85, 85, 85)));
-        p.ClickItem(kFirstSwatch + 8);  // again: nothing changes
+        p.ClickItem(IDC_SWATCH_FIRST + 8);  // again: nothing changes
         EXPECT_TRUE(PreviewShows(p, RGB(85, 85, 85)));
         p.ClickItem(IDOK);
     });
@@ -74,8 +74,8 @@ TEST(ColourPickerTest, ClickedSwatchIsPreviewedAndHandedBackOnOk) {
 TEST(ColourPickerTest, CancelAfterSeveralSwatchesKeepsTheCellsColour) {
     for (const Leave way : kEveryWayButOk) {
         const ColourTableVars vars = RunPicker([&](DialogDriver& p) {
-            p.ClickItem(kFirstSwatch + 14);
-            p.ClickItem(kFirstSwatch + 5);
+            p.ClickItem(IDC_SWATCH_FIRST + 14);
+            p.ClickItem(IDC_SWATCH_FIRST + 5);
             EXPECT_TRUE(PreviewShows(p, BaseColours()[5]));
             LeaveBy(p, way);
         });
@@ -87,9 +87,9 @@ TEST(ColourPickerTest, TheCellShowsThePickedColour) {
     ColourTableVars vars = ColourTable(L"H|A|B", {0, 12, 3});
     RunDialog([&] { CallColourTable(vars); },
               [&](DialogDriver& d) {
-                  ListView list(d.Item(kColourTableList));
+                  ListView list(d.Item(IDC_COLOR_LIST));
                   DialogDriver p(OpenColourCell(d, list, 0, 1));
-                  p.ClickItem(kFirstSwatch + 13);
+                  p.ClickItem(IDC_SWATCH_FIRST + 13);
                   p.ClickItem(IDOK);
                   ASSERT_TRUE(p.WaitClosed());
                   EXPECT_TRUE(CellShows(list, 0, 1, RGB(255, 0, 255)));
@@ -104,7 +104,7 @@ TEST(ColourPickerTest, NameColumnAndEmptySpaceOpenNothing) {
     ColourTableVars vars = ColourTable(L"H|A|B", {0, 12, 3});
     RunDialog([&] { CallColourTable(vars); },
               [&](DialogDriver& d) {
-                  ListView list(d.Item(kColourTableList));
+                  ListView list(d.Item(IDC_COLOR_LIST));
                   ClickCell(d, list, 0, 0);
                   const RECT last = list.CellBounds(1, 1);
                   d.Click(list.Handle(), POINT{(last.left + last.right) / 2, last.bottom + 30});  // below the rows

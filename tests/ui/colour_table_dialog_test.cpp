@@ -167,22 +167,4 @@ TEST(ColourTableDialogTest, NullResultShowsNothingAndWritesNothing) {
     EXPECT_EQ(vars.colors[1], 20);
 }
 
-TEST(ColourTableDialogTest, EveryWayButOkLeavesTheColoursAlone) {
-    for (const Leave way : kEveryWayButOk) {
-        ColourTableVars vars = ColourTable(L"H|A|B", {3, 20, 4});
-        RunColourTable(vars, [&](DialogDriver& d, const ListView& list) {
-            // A colour changed with the picker first.
-            DialogDriver picker(OpenColourCell(d, list, 1, 1));
-            picker.ClickItem(kFirstSwatch + 10);
-            picker.ClickItem(IDOK);
-            ASSERT_TRUE(picker.WaitClosed());
-            EXPECT_TRUE(CellShows(list, 1, 1, BaseColours()[10]));
-            LeaveBy(d, way);
-            EXPECT_TRUE(d.WaitClosed());
-        });
-        EXPECT_EQ(vars.result, 1) << static_cast<int>(way);
-        EXPECT_EQ(vars.colors, (std::vector<int>{3, 20, 4, U, U, U, U})) << static_cast<int>(way);
-    }
-}
-
 }  // namespace

@@ -39,7 +39,7 @@ TEST_P(ColourContourCountTest, ChecksTheBoxAndAnswers) {
     ContourVars vars = Contour(1, {0.5f, 1.0f, 2.25f}, {1, 2, 3});
     const ContourVars before = vars;
     RunContour(vars, [&](DialogDriver& d, const ListView&) {
-        ReplaceBoxText(d, kCountBox, c.typed);
+        ReplaceBoxText(d, IDC_CONTOUR_COUNT, c.typed);
         d.ClickItem(c.button);
         const std::vector<Warning> warnings = AnswerWarnings(d);
         EXPECT_EQ(Texts(warnings), c.warnings);
@@ -49,14 +49,14 @@ TEST_P(ColourContourCountTest, ChecksTheBoxAndAnswers) {
             return;
         }
         EXPECT_TRUE(d.IsOpen());
-        EXPECT_EQ(d.ItemText(kCountBox), c.boxAfter);
+        EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), c.boxAfter);
         if (!warnings.empty()) {
-            EXPECT_EQ(d.Focus(), d.Item(kCountBox));
+            EXPECT_EQ(d.Focus(), d.Item(IDC_CONTOUR_COUNT));
         }
         if (!warnings.empty() && c.boxAfter == c.typed) {
             // Its whole text selected, ready to be typed over (a rewritten text is not).
             DWORD start = 1, end = 0;
-            SendMessageW(d.Item(kCountBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            SendMessageW(d.Item(IDC_CONTOUR_COUNT), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
             EXPECT_EQ(start, 0u);
             EXPECT_EQ(end, static_cast<DWORD>(c.boxAfter.size()));
         }
@@ -75,13 +75,13 @@ const std::vector<std::wstring> kNone;
 INSTANTIATE_TEST_SUITE_P(
     Table, ColourContourCountTest,
     testing::Values(
-        CountCase{"update_to_ten_asks_for_ten", L"10", kUpdateList, kNone, 2, 10, L""},
-        CountCase{"update_to_fifty_asks_for_fifty", L"50", kUpdateList, kNone, 2, 50, L""},
-        CountCase{"update_unchanged_stays", L"3", kUpdateList, kNone, -7, 3, L"3"},
-        CountCase{"update_empty_warns_once_and_restores", L"", kUpdateList, {kNotAnInteger}, -7, 3, L"3"},
-        CountCase{"update_letters_warn_once_and_restore", L"abc", kUpdateList, {kNotAnInteger}, -7, 3, L"3"},
-        CountCase{"update_zero_warns_twice", L"0", kUpdateList, {kOutOfRange, kOutOfRange}, -7, 3, L"0"},
-        CountCase{"update_fifty_one_warns_twice", L"51", kUpdateList, {kOutOfRange, kOutOfRange}, -7, 3, L"51"},
+        CountCase{"update_to_ten_asks_for_ten", L"10", IDC_UPDATE_LIST, kNone, 2, 10, L""},
+        CountCase{"update_to_fifty_asks_for_fifty", L"50", IDC_UPDATE_LIST, kNone, 2, 50, L""},
+        CountCase{"update_unchanged_stays", L"3", IDC_UPDATE_LIST, kNone, -7, 3, L"3"},
+        CountCase{"update_empty_warns_once_and_restores", L"", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},
+        CountCase{"update_letters_warn_once_and_restore", L"abc", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},
+        CountCase{"update_zero_warns_twice", L"0", IDC_UPDATE_LIST, {kOutOfRange, kOutOfRange}, -7, 3, L"0"},
+        CountCase{"update_fifty_one_warns_twice", L"51", IDC_UPDATE_LIST, {kOutOfRange, kOutOfRange}, -7, 3, L"51"},
         CountCase{"ok_with_ten_keeps_the_lines", L"10", IDOK, kNone, 0, 3, L""},
         CountCase{"ok_with_fifty_keeps_the_lines", L"50", IDOK, kNone, 0, 3, L""},
         CountCase{"ok_empty_warns_twice", L"", IDOK, {kNotAnInteger, kNotAnInteger}, -7, 3, L""},
@@ -90,14 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CountCase>& i) { return std::string(i.param.label); });
 
 TEST(ColourContourCountTest, NoLinesFromTheHostNeedACountBeforeOk) {
-    for (const int button : {IDOK, kUpdateList}) {
+    for (const int button : {IDOK, IDC_UPDATE_LIST}) {
         ContourVars vars = Contour(1, {}, {});
         RunContour(vars, [&](DialogDriver& d, const ListView& list) {
             EXPECT_EQ(list.RowCount(), 0);
-            EXPECT_EQ(d.ItemText(kCountBox), L"0");
+            EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), L"0");
             d.ClickItem(IDOK);
             EXPECT_EQ(Texts(AnswerWarnings(d)), (std::vector<std::wstring>{kOutOfRange, kOutOfRange}));
-            ReplaceBoxText(d, kCountBox, L"5");
+            ReplaceBoxText(d, IDC_CONTOUR_COUNT, L"5");
             d.ClickItem(button);
             EXPECT_TRUE(d.WaitClosed());
         });
@@ -109,7 +109,7 @@ TEST(ColourContourCountTest, NoLinesFromTheHostNeedACountBeforeOk) {
 TEST(ColourContourCountTest, ReturnInTheBoxIsOk) {
     ContourVars vars = Contour(1, {0.5f}, {1});
     RunContour(vars, [](DialogDriver& d, const ListView&) {
-        ReplaceBoxText(d, kCountBox, L"4");
+        ReplaceBoxText(d, IDC_CONTOUR_COUNT, L"4");
         d.Key(VK_RETURN);
         EXPECT_TRUE(d.WaitClosed());
     });

@@ -11,11 +11,10 @@
 #include "korvel.h"
 #include "korvel_library.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
 
-using CoordinateExport = void(__cdecl*)(int*, int*, int*, const char*, const char*);
-constexpr int kList = 1016;
 constexpr int kOff = 2, kOn = 3;  // radio state images
 
 struct CoordinateHost {
@@ -27,7 +26,7 @@ struct CoordinateHost {
     bool nullResult = false, nullCount = false, nullChoice = false, nullNames = false, nullCaption = false;
 
     void Call() {
-        auto call = KorvelLibrary::Get().ExportAs<CoordinateExport>("FXJG_SHOWZB_DLG");
+        auto call = KORVEL_EXPORT(FXJG_SHOWZB_DLG);
         call(nullResult ? nullptr : &result, nullCount ? nullptr : &count, nullChoice ? nullptr : &choice,
              nullNames ? nullptr : names.c_str(), nullCaption ? nullptr : caption.c_str());
     }
@@ -38,7 +37,7 @@ DialogRun RunCoordinates(CoordinateHost& host, const std::function<void(DialogDr
               int closeWith = IDOK) {
     return RunDialog([&] { host.Call(); },
                      [&](DialogDriver& d) {
-                         const ListView list(d.Item(kList));
+                         const ListView list(d.Item(IDC_LIST_CASES));
                          script(d, list);
                          d.ClickItem(closeWith);
                          EXPECT_TRUE(d.WaitClosed());
@@ -126,32 +125,6 @@ TEST(CoordinateDialogTest, ArrowKeysMoveTheSelectionNotTheChoice) {
     EXPECT_EQ(host.result, 0);
     EXPECT_EQ(host.choice, 1);
 }
-
-enum class Close { CancelButton, Escape, CloseBox };
-
-class CoordinateClosingTest : public testing::TestWithParam<Close> {};
-
-TEST_P(CoordinateClosingTest, StoresOneAndKeepsTheChoice) {
-    CoordinateHost host;
-    const DialogRun run = RunDialog([&] { host.Call(); },
-                                    [](DialogDriver& d) {
-                                        const ListView list(d.Item(kList));
-                                        d.Click(list.Handle(), list.PointOn(2, LVHT_ONITEMLABEL));
-                                        switch (GetParam()) {
-                                        case Close::CancelButton: d.ClickItem(IDCANCEL); break;
-                                        case Close::Escape: d.Key(VK_ESCAPE); break;
-                                        case Close::CloseBox: d.CloseBox(); break;
-                                        }
-                                        EXPECT_TRUE(d.WaitClosed());
-                                    });
-    EXPECT_FALSE(run.leftOpen);
-    EXPECT_EQ(host.result, 1);
-    EXPECT_EQ(host.choice, 2);
-    EXPECT_EQ(host.count, 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllWays, CoordinateClosingTest,
-                         testing::Values(Close::CancelButton, Close::Escape, Close::CloseBox));
 
 struct ReadCase {
     const char* label;

@@ -188,6 +188,14 @@ HWND DialogDriver::OtherDialog() {
 
 HWND DialogDriver::WaitForOtherDialog(DWORD ms) { return WaitForShownDialog(m_thread, m_dialog, ms); }
 
+void LeaveBy(DialogDriver& d, Leave way) {
+    switch (way) {
+    case Leave::CancelButton: d.ClickItem(IDCANCEL); break;
+    case Leave::Escape: d.Key(VK_ESCAPE); break;
+    case Leave::CloseBox: d.CloseBox(); break;
+    }
+}
+
 std::wstring DialogDriver::Text(HWND window) const {
     const int length = GetWindowTextLengthW(window);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);

@@ -54,6 +54,11 @@ private:
     DWORD m_thread;
 };
 
+// The ways out of a dialog other than OK, and taking one of them.
+enum class Leave { CancelButton, Escape, CloseBox };
+constexpr Leave kEveryWayButOk[] = {Leave::CancelButton, Leave::Escape, Leave::CloseBox};
+void LeaveBy(DialogDriver& d, Leave way);
+
 struct DialogRun {
     bool appeared = false;  // a dialog was shown
     bool leftOpen = false;  // the script returned with the dialog still open (then cancelled)

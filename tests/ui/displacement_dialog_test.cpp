@@ -12,12 +12,10 @@
 #include "korvel.h"
 #include "korvel_library.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
 
-using DisplacementExport = void(__cdecl*)(int*, int*, int*, const char*, int*, int*, const char*, const char*);
-constexpr int kKindList = 1015;
-constexpr int kCaseList = 1016;
 constexpr int kOff = 2, kOn = 3;  // radio state images
 
 const std::vector<std::wstring> kHostCases{L"恒载", L"活载", L"风载"};
@@ -37,7 +35,7 @@ struct DisplacementHost {
          nullCase = false, nullCases = false, nullCaption = false;
 
     void Call() {
-        auto call = KorvelLibrary::Get().ExportAs<DisplacementExport>("FXJG_SHOWWY_DLG");
+        auto call = KORVEL_EXPORT(FXJG_SHOWWY_DLG);
         call(nullResult ? nullptr : &result, nullKindCount ? nullptr : &kindCount, nullKind ? nullptr : &kind,
              nullKinds ? nullptr : kinds.c_str(), nullCaseCount ? nullptr : &caseCount, nullCase ? nullptr : &caseRow,
              nullCases ? nullptr : cases.c_str(), nullCaption ? nullptr : caption.c_str());
@@ -77,7 +75,7 @@ std::vector<std::wstring> Numbered(const std::wstring& prefix, int n) {
 
 // The dialog's two lists, and presses on them as a person makes them.
 struct Lists {
-    explicit Lists(DialogDriver& driver) : d(driver), kinds(d.Item(kKindList)), cases(d.Item(kCaseList)) {}
+    explicit Lists(DialogDriver& driver) : d(driver), kinds(d.Item(IDC_LIST_BUTTONS)), cases(d.Item(IDC_LIST_CASES)) {}
     void PressKind(int row) { d.Click(kinds.Handle(), kinds.CellCenter(row, 0)); }
     void PressCase(int row) { d.Click(cases.Handle(), cases.PointOn(row, LVHT_ONITEMLABEL)); }
     CaseList Shown() const { return CaseList::Read(cases); }
@@ -260,35 +258,6 @@ TEST(CombinationModeTest, ChoosingAKindBeyondTheKindsAtOpeningFillsTheList) {
     EXPECT_EQ(host.kind, 2);
     EXPECT_EQ(host.caseRow, 5);
 }
-
-enum class Close { CancelButton, Escape, CloseBox };
-
-class DisplacementClosingTest : public testing::TestWithParam<Close> {};
-
-TEST_P(DisplacementClosingTest, StoresOneAndKeepsKindAndCase) {
-    DisplacementHost host;
-    host.result = 5;
-    RunDialog([&] { host.Call(); },
-              [](DialogDriver& d) {
-                  Lists l(d);
-                  l.PressKind(1);
-                  l.PressCase(6);
-                  switch (GetParam()) {
-                  case Close::CancelButton: d.ClickItem(IDCANCEL); break;
-                  case Close::Escape: d.Key(VK_ESCAPE); break;
-                  case Close::CloseBox: d.CloseBox(); break;
-                  }
-                  EXPECT_TRUE(d.WaitClosed());
-              });
-    EXPECT_EQ(host.result, 1);
-    EXPECT_EQ(host.kind, 1);
-    EXPECT_EQ(host.caseRow, 2);
-    EXPECT_EQ(host.kindCount, 4);
-    EXPECT_EQ(host.caseCount, 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllWays, DisplacementClosingTest,
-                         testing::Values(Close::CancelButton, Close::Escape, Close::CloseBox));
 
 TEST(DisplacementBadInputTest, NullResultShowsNothingAndWritesNothing) {
     DisplacementHost host;

@@ -10,13 +10,6 @@
 
 namespace {
 
-template <class Function>
-Function ExportNamed(const char* name) {
-    return KorvelLibrary::Get().ExportAs<Function>(name);
-}
-
-using IntCall5 = void(__cdecl*)(int*, int*, int*, int*, const char*);
-
 SampleHost Numbered(std::initializer_list<int> ints) {
     SampleHost host;
     int i = 0;
@@ -33,21 +26,22 @@ const std::string& CaseNames() {
     return names;
 }
 
-void CallCaseOption(const char* name, SampleHost& h) {
-    ExportNamed<IntCall5>(name)(&h.result, &h.ints[0], &h.ints[1], &h.ints[2], CaseNames().c_str());
+// The animation and deflection dialogs take the same arguments.
+template <class CaseOptionExport>
+void CallCaseOption(CaseOptionExport call, SampleHost& h) {
+    call(&h.result, &h.ints[0], &h.ints[1], &h.ints[2], CaseNames().c_str());
 }
 
 const std::vector<SampleExport> kExports = {
-    {"FXJG_SHOWDH_DLG", [](SampleHost& h) { CallCaseOption("FXJG_SHOWDH_DLG", h); },
+    {"FXJG_SHOWDH_DLG", [](SampleHost& h) { CallCaseOption(KORVEL_EXPORT(FXJG_SHOWDH_DLG), h); },
      [] { return Numbered({4, 2, 1}); }},
-    {"FXJG_SHOWND_DLG", [](SampleHost& h) { CallCaseOption("FXJG_SHOWND_DLG", h); },
+    {"FXJG_SHOWND_DLG", [](SampleHost& h) { CallCaseOption(KORVEL_EXPORT(FXJG_SHOWND_DLG), h); },
      [] { return Numbered({4, 2, 1}); }},
     {"FXJG_SHOWWY_DLG",
      [](SampleHost& h) {
          static const std::string kinds = Gbk(L"位移|X向|Y向|Z向");
-         ExportNamed<void(__cdecl*)(int*, int*, int*, const char*, int*, int*, const char*, const char*)>(
-             "FXJG_SHOWWY_DLG")(&h.result, &h.ints[0], &h.ints[1], kinds.c_str(), &h.ints[2], &h.ints[3],
-                                CaseNames().c_str(), "WY");
+         KORVEL_EXPORT(FXJG_SHOWWY_DLG)(&h.result, &h.ints[0], &h.ints[1], kinds.c_str(), &h.ints[2], &h.ints[3],
+                                        CaseNames().c_str(), "WY");
      },
      [] {
          SampleHost h = Numbered({4, 1, 4, 2});
@@ -56,45 +50,39 @@ const std::vector<SampleExport> kExports = {
      }},
     {"FXJG_SHOWZB_DLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, int*, int*, const char*, const char*)>("FXJG_SHOWZB_DLG")(
-             &h.result, &h.ints[0], &h.ints[1], CaseNames().c_str(), "ZB");
+         KORVEL_EXPORT(FXJG_SHOWZB_DLG)(&h.result, &h.ints[0], &h.ints[1], CaseNames().c_str(), "ZB");
      },
      [] { return Numbered({4, 2}); }},
     {"FXJG_SHOWZHNL_DLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, int*, int*, int*, const char*, const char*)>("FXJG_SHOWZHNL_DLG")(
-             &h.result, &h.ints[0], &h.ints[1], &h.ints[2], CaseNames().c_str(), "ZHNL");
+         KORVEL_EXPORT(FXJG_SHOWZHNL_DLG)(&h.result, &h.ints[0], &h.ints[1], &h.ints[2], CaseNames().c_str(), "ZHNL");
      },
      [] { return Numbered({4, 3, 2}); }},
     {"FXJG_SHOWZX_DLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, int*, int*, int*, int*, const char*, const char*)>("FXJG_SHOWZX_DLG")(
-             &h.result, &h.ints[0], &h.ints[1], &h.ints[2], &h.ints[3], CaseNames().c_str(), "ZX");
+         KORVEL_EXPORT(FXJG_SHOWZX_DLG)(&h.result, &h.ints[0], &h.ints[1], &h.ints[2], &h.ints[3],
+                                        CaseNames().c_str(), "ZX");
      },
      [] { return Numbered({4, 3, 2, 1}); }},
     {"MEMB_DESIGN_INOF_SHOWDLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, void*, int*)>("MEMB_DESIGN_INOF_SHOWDLG")(&h.result, &h.ints[10],
-                                                                                    &h.ints[0]);
+         KORVEL_EXPORT(MEMB_DESIGN_INOF_SHOWDLG)(&h.result, &h.ints[10], &h.ints[0]);
      },
      [] { return Numbered({1, 0, 1, 0, 1}); }},
     {"SDP_SHOWCOLOR_DLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, int*, int*, const char*, const char*)>("SDP_SHOWCOLOR_DLG")(
-             &h.result, &h.ints[0], &h.ints[1], CaseNames().c_str(), nullptr);
+         KORVEL_EXPORT(SDP_SHOWCOLOR_DLG)(&h.result, &h.ints[0], &h.ints[1], CaseNames().c_str(), nullptr);
      },
      [] { return Numbered({4, 3, 9, 12, 14}); }},
     {"SDP_SHOWDWY_DLG",
      [](SampleHost& h) {
-         ExportNamed<void(__cdecl*)(int*, int*, int*, float*, unsigned long*)>("SDP_SHOWDWY_DLG")(
-             &h.result, &h.ints[0], &h.ints[1], h.values, h.colors);
+         KORVEL_EXPORT(SDP_SHOWDWY_DLG)(&h.result, &h.ints[0], &h.ints[1], h.values, h.colors);
      },
      [] { return Numbered({3, 1}); }},
     {"SJJG_SHOWZF_DLG",
      [](SampleHost& h) {
          static const std::string groups = Gbk(L"{梁|配筋|剪力}{柱|配筋}");
-         ExportNamed<void(__cdecl*)(int*, int*, int*, const char*)>("SJJG_SHOWZF_DLG")(&h.result, &h.ints[0],
-                                                                                    &h.ints[1], groups.c_str());
+         KORVEL_EXPORT(SJJG_SHOWZF_DLG)(&h.result, &h.ints[0], &h.ints[1], groups.c_str());
      },
      [] { return Numbered({5, 1, 1, 0, 0, 1}); }},
 };

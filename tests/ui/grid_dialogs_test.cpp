@@ -10,10 +10,9 @@
 #include "gbk.h"
 #include "host_call.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
-
-constexpr int kList = 1015;
 
 std::vector<std::vector<std::wstring>> CellTexts(const ListView& list) {
     std::vector<std::vector<std::wstring>> texts;
@@ -39,7 +38,7 @@ protected:
     }
     void PressAndConfirm(int row, int col) {
         Run([&](DialogDriver& d) {
-            ListView list(d.Item(kList));
+            ListView list(d.Item(IDC_LIST_BUTTONS));
             d.Click(list.Handle(), Center(CellRect(list, row, col)));
             d.ClickItem(IDOK);
             EXPECT_TRUE(d.WaitClosed());
@@ -51,7 +50,7 @@ protected:
 
 TEST_P(GridDialogTest, LaysOutNumberedItemsRowByRow) {
     const DialogRun run = Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_EQ(d.Text(d.Dialog()), L"第一振型");
         EXPECT_FALSE(list.HeaderVisible());
         EXPECT_EQ(list.ExtendedStyle(), static_cast<DWORD>(LVS_EX_GRIDLINES));
@@ -82,7 +81,7 @@ TEST_P(GridDialogTest, PressedCellIsTheChoice) {
 TEST_P(GridDialogTest, EmptyCellsOfTheLastRowCannotBeChosen) {
     vars.columns = 5;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         ASSERT_EQ(list.ColumnCount(), 5);
         ASSERT_EQ(list.RowCount(), 3);
         EXPECT_EQ(CellTexts(list)[2], (std::vector<std::wstring>{L"M11", L"M12", L"", L"", L""}));
@@ -96,7 +95,7 @@ TEST_P(GridDialogTest, EmptyCellsOfTheLastRowCannotBeChosen) {
 
 TEST_P(GridDialogTest, PressOnTheBorderChoosesTheLeftCell) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         const RECT left = CellRect(list, 2, 1);
         d.Click(list.Handle(), POINT{left.right, Center(left).y});
         EXPECT_EQ(HighlightedCells(list, 3)[2], (std::vector<bool>{false, true, false, false}));
@@ -108,7 +107,7 @@ TEST_P(GridDialogTest, PressOnTheBorderChoosesTheLeftCell) {
 
 TEST_P(GridDialogTest, ChosenCellIsDrawnWithoutTheFocus) {
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         d.Click(list.Handle(), Center(CellRect(list, 0, 3)));
         d.Key(VK_TAB);  // the focus leaves the list
         EXPECT_NE(d.Focus(), list.Handle());
@@ -125,7 +124,7 @@ TEST_P(GridDialogTest, OneColumnGivesTheListWithItsHeading) {
     vars.columns = 1;
     vars.choice = 1;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_TRUE(list.HeaderVisible());
         EXPECT_EQ(list.HeaderText(0), L"振型");
         EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"振型1", L"振型2", L"振型3"}));
@@ -154,7 +153,7 @@ TEST_P(GridDialogTest, WideNamesGetFewerEqualColumns) {
     vars.columns = 6;
     vars.choice = 1;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         // Widths are measured in the list's DC with its default font, the heading included.
         HDC dc = GetDC(list.Handle());
         SIZE size{};
@@ -176,7 +175,7 @@ TEST_P(GridDialogTest, NoUsableColumnCountStillGivesOneWorkingColumn) {
         vars.count = 4;
         vars.choice = 1;
         Run([&](DialogDriver& d) {
-            ListView list(d.Item(kList));
+            ListView list(d.Item(IDC_LIST_BUTTONS));
             EXPECT_EQ(list.ColumnCount(), 1) << columns;
             EXPECT_EQ(list.ColumnWidth(0), list.ClientWidth());
             EXPECT_FALSE(list.HeaderVisible());  // the grid look: anything but one column asked
@@ -196,7 +195,7 @@ TEST_P(GridDialogTest, NamesWiderThanTheGridGiveOneColumn) {
     vars.count = 4;
     vars.choice = 1;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         EXPECT_EQ(list.ColumnCount(), 1);
         EXPECT_EQ(list.ColumnWidth(0), list.ClientWidth());
         EXPECT_EQ(list.RowCount(), 3);
@@ -211,7 +210,7 @@ TEST_P(GridDialogTest, NamesWiderThanTheGridGiveOneColumn) {
 TEST_P(GridDialogTest, ChoiceBeyondTheLastItemShowsNoCellAndComesBack) {
     vars.choice = 40;
     Run([&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         for (const auto& row : HighlightedCells(list, 3)) EXPECT_EQ(row, std::vector<bool>(4, false));
         d.ClickItem(IDOK);
         d.WaitClosed();
@@ -231,8 +230,8 @@ TEST(ModeShapeDialogTest, SpeedComesBackWithTheMode) {
     vars.option = 2;
     RunDialog([&] { CallExport(ChoiceExport::ShowZX, vars); },
               [&](DialogDriver& d) {
-                  EXPECT_TRUE(d.Checked(1017));
-                  d.ClickItem(1016);
+                  EXPECT_TRUE(d.Checked(IDC_SPEED_MEDIUM));
+                  d.ClickItem(IDC_SPEED_FAST);
                   d.ClickItem(IDOK);
                   d.WaitClosed();
               });
@@ -248,7 +247,7 @@ TEST(CombinationDialogTest, TwoNamesNumberAfterTheHeading) {
     vars.columns = 6;
     vars.choice = 1;
     RunDialog([&] { CallExport(ChoiceExport::ShowZHNL, vars); }, [&](DialogDriver& d) {
-        ListView list(d.Item(kList));
+        ListView list(d.Item(IDC_LIST_BUTTONS));
         ASSERT_EQ(list.ColumnCount(), 6);
         ASSERT_EQ(list.RowCount(), 5);
         EXPECT_EQ(list.CellText(0, 0), L"C1");

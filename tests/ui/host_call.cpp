@@ -2,6 +2,7 @@
 #include "host_call.h"
 
 #include "korvel_library.h"
+#include "resource.h"
 
 namespace {
 template <class T>
@@ -12,9 +13,9 @@ T* Ptr(T& value, bool null) {
 
 const std::vector<ChoiceExportInfo>& ChoiceExports() {
     static const std::vector<ChoiceExportInfo> exports{
-        {ChoiceExport::ShowND, "FXJG_SHOWND_DLG", L"各种工况挠度", false, {1019, 1020, 1045}},
-        {ChoiceExport::ShowDH, "FXJG_SHOWDH_DLG", L"各种工况位移、振型", false, {1018, 1017, 1016}},
-        {ChoiceExport::ShowZX, "FXJG_SHOWZX_DLG", L"各种振型", true, {1018, 1017, 1016}},
+        {ChoiceExport::ShowND, "FXJG_SHOWND_DLG", L"各种工况挠度", false, {IDC_DEFL_ABSOLUTE, IDC_DEFL_RELATIVE, IDC_DEFL_SPAN_RATIO}},
+        {ChoiceExport::ShowDH, "FXJG_SHOWDH_DLG", L"各种工况位移、振型", false, {IDC_SPEED_SLOW, IDC_SPEED_MEDIUM, IDC_SPEED_FAST}},
+        {ChoiceExport::ShowZX, "FXJG_SHOWZX_DLG", L"各种振型", true, {IDC_SPEED_SLOW, IDC_SPEED_MEDIUM, IDC_SPEED_FAST}},
         {ChoiceExport::ShowZHNL, "FXJG_SHOWZHNL_DLG", L"选择查看", true, {}},
     };
     return exports;
@@ -27,7 +28,6 @@ const ChoiceExportInfo& Info(ChoiceExport which) {
 }
 
 void CallExport(ChoiceExport which, HostVars& v) {
-    const KorvelLibrary& k = KorvelLibrary::Get();
     int* result = Ptr(v.result, v.nullResult);
     int* count = Ptr(v.count, v.nullCount);
     int* columns = Ptr(v.columns, v.nullColumns);
@@ -35,9 +35,13 @@ void CallExport(ChoiceExport which, HostVars& v) {
     int* option = Ptr(v.option, v.nullOption);
     const char* names = v.nullNames ? nullptr : v.names.c_str();
     switch (which) {
-    case ChoiceExport::ShowND: k.FXJG_SHOWND_DLG(result, count, choice, option, names); break;
-    case ChoiceExport::ShowDH: k.FXJG_SHOWDH_DLG(result, count, choice, option, names); break;
-    case ChoiceExport::ShowZX: k.FXJG_SHOWZX_DLG(result, count, columns, choice, option, names, v.caption); break;
-    case ChoiceExport::ShowZHNL: k.FXJG_SHOWZHNL_DLG(result, count, columns, choice, names, v.caption); break;
+    case ChoiceExport::ShowND: KORVEL_EXPORT(FXJG_SHOWND_DLG)(result, count, choice, option, names); break;
+    case ChoiceExport::ShowDH: KORVEL_EXPORT(FXJG_SHOWDH_DLG)(result, count, choice, option, names); break;
+    case ChoiceExport::ShowZX:
+        KORVEL_EXPORT(FXJG_SHOWZX_DLG)(result, count, columns, choice, option, names, v.caption);
+        break;
+    case ChoiceExport::ShowZHNL:
+        KORVEL_EXPORT(FXJG_SHOWZHNL_DLG)(result, count, columns, choice, names, v.caption);
+        break;
     }
 }

@@ -1,28 +1,32 @@
-// Loads the built Korvel.dll from beside the test program and finds its exports by name.
+// Loads the built Korvel.dll from beside the test program and finds its exports by name, each as
+// the type its declaration in korvel.h gives it.
 #pragma once
 #include <windows.h>
 
-using CaseOptionExport = void(__cdecl*)(int*, int*, int*, int*, const char*);
-using GridExport = void(__cdecl*)(int*, int*, int*, int*, const char*, const char*);
-using GridSpeedExport = void(__cdecl*)(int*, int*, int*, int*, int*, const char*, const char*);
+#include <stdexcept>
+#include <string>
+
+#include "korvel.h"
 
 class KorvelLibrary {
 public:
     static KorvelLibrary& Get();  // loaded once for the whole run
     HMODULE Module() const noexcept { return m_module; }
     FARPROC Export(const char* name) const { return GetProcAddress(m_module, name); }
-    // An export as its real function type (through void*: FARPROC is an unrelated function type).
+    // An export as `Function` (through void*: FARPROC is an unrelated function type). A missing
+    // export throws, which fails the test that wanted it.
     template <class Function>
     Function ExportAs(const char* name) const {
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(Export(name)));
+        const FARPROC found = Export(name);
+        if (!found) throw std::runtime_error(std::string("Korvel.dll does not export ") + name);
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
     }
-
-    CaseOptionExport FXJG_SHOWDH_DLG = nullptr;
-    CaseOptionExport FXJG_SHOWND_DLG = nullptr;
-    GridExport FXJG_SHOWZHNL_DLG = nullptr;
-    GridSpeedExport FXJG_SHOWZX_DLG = nullptr;
 
 private:
     KorvelLibrary();
     HMODULE m_module = nullptr;
 };
+
+// The export `name` of the loaded library, typed as korvel.h declares it:
+// KORVEL_EXPORT(FXJG_SHOWZB_DLG)(&result, &count, &choice, names, caption).
+#define KORVEL_EXPORT(name) (KorvelLibrary::Get().ExportAs<decltype(&::name)>(#name))

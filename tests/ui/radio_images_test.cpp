@@ -1,4 +1,4 @@
-// The check list's radio images (bitmap 1013): size, colour depth and every pixel as loaded from
+// The check list's radio images (bitmap IDB_RADIO_IMAGES): size, colour depth and every pixel as loaded from
 // the module, and the radio drawn in a row with its white pixels transparent.
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 #include "gbk.h"
 #include "korvel_library.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
 
-constexpr int kRadioImages = 1013;
 constexpr int kImage = 20;
 constexpr COLORREF kBlack = RGB(0, 0, 0), kGrey = RGB(128, 128, 128), kSilver = RGB(192, 192, 192),
                    kWhite = RGB(255, 255, 255);
@@ -65,7 +65,7 @@ std::vector<std::vector<COLORREF>> Pixels(HBITMAP bitmap, int width, int height)
 }
 
 TEST(RadioImagesTest, BitmapHoldsThreeTwentyPixelImagesInSixteenColours) {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(kRadioImages),
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(IDB_RADIO_IMAGES),
                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
     BITMAP header{};
@@ -87,8 +87,6 @@ TEST(RadioImagesTest, BitmapHoldsThreeTwentyPixelImagesInSixteenColours) {
     }
 }
 
-using CoordinateExport = void(__cdecl*)(int*, int*, int*, const char*, const char*);
-
 // The 20 x 20 square of a row's state image in a snapshot, found by its grey ring: the ring's
 // leftmost and topmost grey pixels lie 4 pixels in from the square's edges.
 RECT StateImageRect(const ClientSnapshot& snapshot, const ListView& list, int row) {
@@ -109,11 +107,11 @@ TEST(RadioImagesTest, RadiosAreDrawnWithWhiteTransparent) {
     const std::string names = Gbk(L"坐标|X向|Y向|Z向");
     RunDialog(
         [&] {
-            KorvelLibrary::Get().ExportAs<CoordinateExport>("FXJG_SHOWZB_DLG")(&result, &count, &choice, names.c_str(),
+            KORVEL_EXPORT(FXJG_SHOWZB_DLG)(&result, &count, &choice, names.c_str(),
                                                                                  nullptr);
         },
         [](DialogDriver& d) {
-            const ListView list(d.Item(1016));
+            const ListView list(d.Item(IDC_LIST_CASES));
             // A background of another colour than white shows whether white pixels are transparent.
             const COLORREF background = RGB(0, 128, 128);
             SendMessageW(list.Handle(), LVM_SETBKCOLOR, 0, background);

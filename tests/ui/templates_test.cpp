@@ -9,6 +9,7 @@
 
 #include "dialog_template.h"
 #include "korvel_library.h"
+#include "resource.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ struct Expected {
 };
 
 TemplateControl Button(int id, const wchar_t* text, DWORD style, RECT rect) { return {id, L"BUTTON", text, style, rect}; }
-TemplateControl List(DWORD style, RECT rect, int id = 1015) { return {id, L"SYSLISTVIEW32", L"List1", style, rect}; }
+TemplateControl List(DWORD style, RECT rect, int id = IDC_LIST_BUTTONS) { return {id, L"SYSLISTVIEW32", L"List1", style, rect}; }
 TemplateControl SwitchList(int id, RECT rect) { return {id, L"SYSLISTVIEW32", L"", kCaseList, rect}; }
 TemplateControl Label(const wchar_t* text, RECT rect) { return {-1, L"STATIC", text, kChild | SS_LEFT | WS_GROUP, rect}; }
 
@@ -44,65 +45,65 @@ std::vector<TemplateControl> PickerControls() {
                                           Button(IDCANCEL, L"取消", kCancel, {136, 79, 50, 14})};
     for (int k = 0; k < 16; ++k) {
         const std::wstring text = L"Button" + std::to_wstring(k + 1);
-        controls.push_back(Button(1028 + k, text.c_str(), kSwatch, {7 + 23 * (k % 8), k < 8 ? 7 : 23, 18, 12}));
+        controls.push_back(Button(IDC_SWATCH_FIRST + k, text.c_str(), kSwatch, {7 + 23 * (k % 8), k < 8 ? 7 : 23, 18, 12}));
     }
-    controls.push_back({1044, L"STATIC", L"", kChild | SS_BLACKFRAME, {7, 56, 58, 37}});
+    controls.push_back({IDC_COLOR_PREVIEW, L"STATIC", L"", kChild | SS_BLACKFRAME, {7, 56, 58, 37}});
     controls.push_back(Label(L"颜色预览", {7, 45, 33, 8}));
     return controls;
 }
 
 const std::vector<Expected>& Templates() {
     static const std::vector<Expected> templates{
-        {1000, L"构件设计结果显示开关", {0, 0, 469, 321},
+        {IDD_MEMB_DESIGN_INFO, L"构件设计结果显示开关", {0, 0, 469, 321},
          {Button(IDOK, L"确定", kOk, {137, 300, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {317, 300, 50, 14}),
-          SwitchList(1012, {7, 22, 103, 103}), Label(L"梁结果显示", {7, 7, 41, 8}), SwitchList(1024, {121, 22, 100, 103}),
-          Label(L"柱结果显示", {121, 7, 41, 8}), SwitchList(1025, {7, 155, 100, 103}), Label(L"墙结果显示", {9, 140, 41, 8}),
-          SwitchList(1026, {117, 155, 104, 103}), Label(L"板结果显示", {119, 140, 41, 8}),
-          {1013, L"SYSTREEVIEW32", L"",
+          SwitchList(IDC_LIST_BEAM, {7, 22, 103, 103}), Label(L"梁结果显示", {7, 7, 41, 8}), SwitchList(IDC_LIST_COLUMN, {121, 22, 100, 103}),
+          Label(L"柱结果显示", {121, 7, 41, 8}), SwitchList(IDC_LIST_WALL, {7, 155, 100, 103}), Label(L"墙结果显示", {9, 140, 41, 8}),
+          SwitchList(IDC_LIST_SLAB, {117, 155, 104, 103}), Label(L"板结果显示", {119, 140, 41, 8}),
+          {IDC_MEMBER_TREE, L"SYSTREEVIEW32", L"",
            kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP |
                TVS_NOTOOLTIPS | TVS_FULLROWSELECT | TVS_NONEVENHEIGHT | WS_TABSTOP,
            {235, 21, 164, 253}}}},
-        {1012, L"各种工况位移、振型", {0, 0, 219, 241},
+        {IDD_FXJG_SHOWDH, L"各种工况位移、振型", {0, 0, 219, 241},
          {Button(IDOK, L"确定", kOk, {162, 195, 50, 14}), List(kCaseList, {7, 7, 100, 227}),
-          Button(1018, L"慢速", kFirstRadio, {132, 33, 32, 10}), Button(1017, L"中速", kRadio, {132, 62, 32, 10}),
-          Button(1016, L"快速", kRadio, {132, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {162, 220, 50, 14}),
+          Button(IDC_SPEED_SLOW, L"慢速", kFirstRadio, {132, 33, 32, 10}), Button(IDC_SPEED_MEDIUM, L"中速", kRadio, {132, 62, 32, 10}),
+          Button(IDC_SPEED_FAST, L"快速", kRadio, {132, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {162, 220, 50, 14}),
           Button(-1, L"动画显示速度", kGroupBox, {114, 7, 98, 155})}},
-        {1013, L"各种工况挠度", {0, 0, 219, 241},
+        {IDD_FXJG_SHOWND, L"各种工况挠度", {0, 0, 219, 241},
          {Button(IDOK, L"确定", kOk, {162, 195, 50, 14}), List(kCaseList, {7, 7, 100, 227}),
-          Button(1019, L"绝对挠度", kFirstRadio, {131, 33, 48, 10}), Button(1020, L"相对挠度", kRadio, {131, 60, 48, 10}),
+          Button(IDC_DEFL_ABSOLUTE, L"绝对挠度", kFirstRadio, {131, 33, 48, 10}), Button(IDC_DEFL_RELATIVE, L"相对挠度", kRadio, {131, 60, 48, 10}),
           Button(IDCANCEL, L"取消", kCancel, {162, 220, 50, 14}), Button(-1, L"挠度(mm)", kGroupBox, {115, 7, 97, 155}),
-          Button(1045, L"跨度与挠度之比", kRadio, {131, 86, 72, 10})}},
-        {1016, L"各种振型", {0, 0, 319, 241},
+          Button(IDC_DEFL_SPAN_RATIO, L"跨度与挠度之比", kRadio, {131, 86, 72, 10})}},
+        {IDD_FXJG_SHOWZX, L"各种振型", {0, 0, 319, 241},
          {Button(IDOK, L"确定", kOk, {262, 195, 50, 14}), List(kGridList, {7, 7, 197, 227}),
-          Button(1018, L"慢速", kFirstRadio, {239, 33, 32, 10}), Button(1017, L"中速", kRadio, {239, 62, 32, 10}),
-          Button(1016, L"快速", kRadio, {239, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {262, 220, 50, 14}),
+          Button(IDC_SPEED_SLOW, L"慢速", kFirstRadio, {239, 33, 32, 10}), Button(IDC_SPEED_MEDIUM, L"中速", kRadio, {239, 62, 32, 10}),
+          Button(IDC_SPEED_FAST, L"快速", kRadio, {239, 91, 32, 10}), Button(IDCANCEL, L"取消", kCancel, {262, 220, 50, 14}),
           Button(-1, L"动画显示速度", kGroupBox, {214, 7, 98, 155})}},
-        {1014, L"各种工况位移", {0, 0, 264, 254},
+        {IDD_FXJG_SHOWWY, L"各种工况位移", {0, 0, 264, 254},
          {Button(IDOK, L"确定", kOk, {132, 232, 50, 14}), List(kBorderlessList, {7, 7, 100, 214}),
-          Button(IDCANCEL, L"取消", kCancel, {207, 232, 50, 14}), List(kBorderlessList, {113, 7, 144, 214}, 1016)}},
-        {1015, L"显示坐标", {0, 0, 140, 254},
-         {Button(IDOK, L"确定", kOk, {7, 232, 50, 14}), List(kBorderlessList, {7, 7, 126, 214}, 1016),
+          Button(IDCANCEL, L"取消", kCancel, {207, 232, 50, 14}), List(kBorderlessList, {113, 7, 144, 214}, IDC_LIST_CASES)}},
+        {IDD_FXJG_SHOWZB, L"显示坐标", {0, 0, 140, 254},
+         {Button(IDOK, L"确定", kOk, {7, 232, 50, 14}), List(kBorderlessList, {7, 7, 126, 214}, IDC_LIST_CASES),
           Button(IDCANCEL, L"取消", kCancel, {83, 232, 50, 14})}},
-        {1017, L"选择查看", {0, 0, 319, 241},
+        {IDD_FXJG_SHOWZHNL, L"选择查看", {0, 0, 319, 241},
          {Button(IDOK, L"确定", kOk, {98, 220, 50, 14}), List(kGridList, {7, 7, 305, 205}),
           Button(IDCANCEL, L"取消", kCancel, {181, 220, 50, 14})}},
-        {1011, L"设计结果－构件字符显示开关", {0, 0, 176, 313},
+        {IDD_SJJG_SHOWZF, L"设计结果－构件字符显示开关", {0, 0, 176, 313},
          {Button(IDOK, L"确定", kOk, {52, 292, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {119, 292, 50, 14}),
-          {1014, L"SYSTREEVIEW32", L"",
+          {IDC_SWITCH_TREE, L"SYSTREEVIEW32", L"",
            kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_DISABLEDRAGDROP | TVS_NOTOOLTIPS |
                TVS_FULLROWSELECT | WS_BORDER | WS_TABSTOP,
            {7, 7, 162, 273}}}},
-        {1021, L"等位移值", {0, 0, 220, 327},
-         {Button(IDOK, L"确定", kOk, {41, 305, 50, 14}), {1016, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 30, 206, 243}},
+        {IDD_SDP_SHOWDWY, L"等位移值", {0, 0, 220, 327},
+         {Button(IDOK, L"确定", kOk, {41, 305, 50, 14}), {IDC_CONTOUR_LIST, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 30, 206, 243}},
           Button(IDCANCEL, L"取消", kCancel, {125, 305, 50, 14}),
-          {1024, L"STATIC", L"等位移值个数(<50)", kChild | SS_LEFT | WS_GROUP, {7, 10, 73, 8}},
-          {1025, L"EDIT", L"", kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {85, 7, 43, 14}},
-          Button(1026, L"更新列表", kPushButton, {135, 7, 50, 14}),
+          {IDC_CONTOUR_COUNT_LABEL, L"STATIC", L"等位移值个数(<50)", kChild | SS_LEFT | WS_GROUP, {7, 10, 73, 8}},
+          {IDC_CONTOUR_COUNT, L"EDIT", L"", kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {85, 7, 43, 14}},
+          Button(IDC_UPDATE_LIST, L"更新列表", kPushButton, {135, 7, 50, 14}),
           Label(L"改变数值或颜色时，请用鼠标点击相应区域", {60, 279, 153, 8})}},
-        {1022, L"选择颜色", {0, 0, 200, 272},
-         {{1021, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 7, 186, 214}}, Label(L"改变颜色时，请用鼠标点击颜色区域", {64, 231, 129, 8}),
+        {IDD_SDP_SHOWCLR, L"选择颜色", {0, 0, 200, 272},
+         {{IDC_COLOR_LIST, L"SYSLISTVIEW32", L"", kBorderlessList, {7, 7, 186, 214}}, Label(L"改变颜色时，请用鼠标点击颜色区域", {64, 231, 129, 8}),
           Button(IDOK, L"确定", kPushButton, {35, 250, 50, 14}), Button(IDCANCEL, L"取消", kCancel, {109, 250, 50, 14})}},
-        {1023, L"选择颜色", {0, 0, 193, 100}, PickerControls()},
+        {IDD_SDP_SELECTCOLOR, L"选择颜色", {0, 0, 193, 100}, PickerControls()},
     };
     return templates;
 }

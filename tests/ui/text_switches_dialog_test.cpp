@@ -10,12 +10,11 @@
 #include "dialog_driver.h"
 #include "gbk.h"
 #include "korvel_library.h"
+#include "resource.h"
 #include "tree_view.h"
 
 namespace {
 
-using SwitchesExport = void(__cdecl*)(int*, int*, int*, const char*);
-constexpr int kTree = 1014;
 constexpr int U = 1, P = 2, C = 3;
 
 struct TreeHost {
@@ -26,7 +25,7 @@ struct TreeHost {
     bool nullCount = false, nullSwitches = false, nullGroups = false, nullResult = false;
 
     void Call() {
-        auto call = KorvelLibrary::Get().ExportAs<SwitchesExport>("SJJG_SHOWZF_DLG");
+        auto call = KORVEL_EXPORT(SJJG_SHOWZF_DLG);
         call(nullResult ? nullptr : &result, nullCount ? nullptr : &count,
              nullSwitches ? nullptr : switches.data(), nullGroups ? nullptr : groups.c_str());
     }
@@ -54,7 +53,7 @@ DialogRun RunTree(TreeHost& host, const std::function<void(DialogDriver&, const 
                   UINT closeWith = IDOK) {
     return RunDialog([&] { host.Call(); },
                      [&](DialogDriver& d) {
-                         TreeView tree(d.Item(kTree));
+                         TreeView tree(d.Item(IDC_SWITCH_TREE));
                          script(d, tree);
                          d.ClickItem(static_cast<int>(closeWith));
                          EXPECT_TRUE(d.WaitClosed());
@@ -129,27 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"expand_button_changes_no_mark", {{3, Part::Button}, {3, Part::Button}}, {P, C, U, C, C},
                   {1, 1, 0, 0, 1}}),
     [](const testing::TestParamInfo<PressCase>& info) { return std::string(info.param.label); });
-
-class TextSwitchesCloseTest : public testing::TestWithParam<int> {};
-
-TEST_P(TextSwitchesCloseTest, LeavesTheArrayAsItWasDespitePresses) {
-    TreeHost host = TwoGroups();
-    RunDialog([&] { host.Call(); },
-              [&](DialogDriver& d) {
-                  TreeView tree(d.Item(kTree));
-                  PressAll(d, tree, {{0, Part::Mark}, {4, Part::Mark}});
-                  switch (GetParam()) {
-                  case 0: d.ClickItem(IDCANCEL); break;
-                  case 1: d.Key(VK_ESCAPE); break;
-                  default: d.CloseBox(); break;
-                  }
-                  EXPECT_TRUE(d.WaitClosed());
-              });
-    EXPECT_EQ(host.result, 1);
-    EXPECT_EQ(host.switches, (std::vector<int>{1, 1, 0, 0, 1}));
-}
-
-INSTANTIATE_TEST_SUITE_P(CancelEscapeCloseBox, TextSwitchesCloseTest, testing::Values(0, 1, 2));
 
 TEST(TextSwitchesDialogTest, GroupOfCheckedMembersKeepsItsOwnZero) {
     TreeHost host;
@@ -246,10 +224,10 @@ TEST(TextSwitchesDialogTest, GbkBracesInsideNamesDoNotSplitGroups) {
     EXPECT_EQ(host.result, 0);
 }
 
-// The marks as drawn: bitmap 1009, four 13 x 13 images on a 16-colour bitmap, white transparent.
+// The marks as drawn: bitmap IDB_CHECK_IMAGES, four 13 x 13 images on a 16-colour bitmap, white transparent.
 TEST(CheckImagesTest, BitmapIsAsDrawn) {
     HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(1009), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(IDB_CHECK_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
     DIBSECTION dib{};
     ASSERT_EQ(GetObjectW(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
