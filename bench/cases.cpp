@@ -170,8 +170,8 @@ std::vector<Case> AllCases() {
     return {
         ButtonList("FXJG_SHOWND_DLG (list)", IDD_FXJG_SHOWND, true),
         ButtonList("FXJG_SHOWDH_DLG (list)", IDD_FXJG_SHOWDH, false),
-        Grid("FXJG_SHOWZHNL_DLG (grid, 6 columns)", IDD_FXJG_SHOWZHNL, 6, false),
-        Grid("FXJG_SHOWZX_DLG (grid, 4 columns)", IDD_FXJG_SHOWZX, 4, true),
+        Grid("FXJG_SHOWZHNL_DLG (grid, 5 columns)", IDD_FXJG_SHOWZHNL, 5, false),
+        Grid("FXJG_SHOWZX_DLG (grid, 3 columns)", IDD_FXJG_SHOWZX, 3, true),
         RadioList(),
         Displacement(),
         ColourTable(),

@@ -60,8 +60,7 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
 int CSDP_ShowCLR::WidestName() const {
     // Measured in the DC's default font, entry 0 included although it gets no row.
     platform::ClientDC dc(m_hWnd);
-    return core::WidestText(m_pNames, m_nCount,
-                            [&dc](const std::wstring& name) { return platform::TextWidth(dc.get(), name); });
+    return platform::WidestText(dc.get(), m_pNames, m_nCount);
 }
 
 void CSDP_ShowCLR::OnOK() {

@@ -112,7 +112,7 @@ void CButtonListCtrl::InitList() {
 
 int CButtonListCtrl::WidestText(HDC dc) const {
     if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + kNumberSample);
-    return core::WidestText(m_names.Entries(), m_nCount, [dc](std::wstring_view text) { return TextWidth(dc, text); });
+    return platform::WidestText(dc, m_names.Entries(), m_nCount);
 }
 
 void CButtonListCtrl::InsertRows() {

@@ -102,9 +102,8 @@ int CCheckListCtrl::ColumnWidth() const {
     platform::ClientDC dc(m_hWnd);
     const HFONT font = GetFont();
     platform::SelectGuard useFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    const auto width = [&dc](std::wstring_view text) { return platform::TextWidth(dc.get(), text); };
-    const int widest =
-        m_bNumbered ? width(m_names.Prefix() + kNumberSample) : core::WidestText(m_names.Entries(), m_nCount, width);
+    const int widest = m_bNumbered ? platform::TextWidth(dc.get(), m_names.Prefix() + kNumberSample)
+                                   : platform::WidestText(dc.get(), m_names.Entries(), m_nCount);
     const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
     return std::max(static_cast<int>(GetClientRect().right), needed);
 }

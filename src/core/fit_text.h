@@ -17,13 +17,44 @@ using MeasureText = std::function<int(std::wstring_view)>;
 std::wstring FitText(std::wstring_view text, int columnLen, int offset, const MeasureText& measure);
 
 // The width of the widest of the first `count` texts (fewer when there are fewer); 0 for none.
-// measure(const std::wstring&) gives a text's width.
-template <class Measure>
-int WidestText(const std::vector<std::wstring>& texts, int count, Measure measure) {
+// The texts are measured joined end to end, in runs of about runLength characters, so that many
+// short texts cost a few measurements instead of one each: extentsOf(run, extents) fills
+// extents[i] with the width of the run's first i + 1 characters. Characters' widths add up, so a
+// text's width is the difference of two extents; the widest is then measured on its own by
+// measure(text), which gives the result.
+template <class Extents, class Measure>
+int WidestText(const std::vector<std::wstring>& texts, int count, Extents extentsOf, Measure measure,
+               std::size_t runLength = 4096) {
     const std::size_t measured = count > 0 ? std::min(static_cast<std::size_t>(count), texts.size()) : 0;
-    int widest = 0;
-    for (std::size_t i = 0; i < measured; ++i) widest = std::max(widest, static_cast<int>(measure(texts[i])));
-    return widest;
+    std::wstring run;
+    std::vector<std::size_t> ends;  // where each text of the run ends
+    std::vector<int> extents;
+    std::size_t first = 0;  // the run's first text
+    std::size_t widest = measured;
+    int widestWidth = -1;
+    auto measureRun = [&] {
+        extents.assign(run.size(), 0);
+        if (!run.empty()) extentsOf(std::wstring_view(run), extents);
+        std::size_t start = 0;
+        for (std::size_t k = 0; k < ends.size(); ++k) {
+            const int width = ends[k] > start ? extents[ends[k] - 1] - (start ? extents[start - 1] : 0) : 0;
+            if (width > widestWidth) {
+                widestWidth = width;
+                widest = first + k;
+            }
+            start = ends[k];
+        }
+        first += ends.size();
+        run.clear();
+        ends.clear();
+    };
+    for (std::size_t i = 0; i < measured; ++i) {
+        run += texts[i];
+        ends.push_back(run.size());
+        if (run.size() >= runLength) measureRun();
+    }
+    measureRun();
+    return widest < measured ? static_cast<int>(measure(texts[widest])) : 0;
 }
 
 // The longest start of text whose GBK form takes at most maxBytes bytes (non-ASCII characters

@@ -48,9 +48,28 @@ struct WidestCase {
 
 class WidestTextTest : public testing::TestWithParam<WidestCase> {};
 
+// The extent after each character of a run, as the platform gives it for the texts joined.
+void RunExtents(std::wstring_view run, std::vector<int>& extents) {
+    int extent = 0;
+    for (std::size_t i = 0; i < run.size(); ++i) extents[i] = extent += Measure(run.substr(i, 1));
+}
+
 TEST_P(WidestTextTest, MeasuresOnlyTheFirstCount) {
     const WidestCase& c = GetParam();
-    EXPECT_EQ(core::WidestText(c.texts, c.count, Measure), c.widest);
+    // Every text in one run, one run per text, and runs that end inside the list.
+    for (std::size_t runLength : {std::size_t{4096}, std::size_t{1}, std::size_t{3}})
+        EXPECT_EQ(core::WidestText(c.texts, c.count, RunExtents, Measure, runLength), c.widest) << runLength;
+}
+
+TEST(WidestTextTest, MeasuresTheWidestOnItsOwn) {
+    // The result is the widest text's own measure, not the difference of the run's extents.
+    int ownMeasures = 0;
+    const auto measure = [&ownMeasures](std::wstring_view text) {
+        ++ownMeasures;
+        return Measure(text) + 1;
+    };
+    EXPECT_EQ(core::WidestText({L"ab", L"abcd", L"a"}, 3, RunExtents, measure), 25);
+    EXPECT_EQ(ownMeasures, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WidestCase{"count_beyond_the_texts", {L"abc"}, 5, 18},
                     WidestCase{"no_count", {L"abc"}, 0, 0},
                     WidestCase{"negative_count", {L"abc"}, -1, 0},
-                    WidestCase{"no_texts", {}, 3, 0}),
+                    WidestCase{"no_texts", {}, 3, 0},
+                    WidestCase{"empty_texts_among_them", {L"", L"abc", L""}, 3, 18},
+                    WidestCase{"only_empty_texts", {L"", L""}, 2, 0}),
     [](const testing::TestParamInfo<WidestCase>& info) { return std::string(info.param.label); });
 
 TEST(CutToGbkBytesTest, CountsTwoBytesForChinese) {
