@@ -235,9 +235,16 @@ DialogRun RunDialog(const std::function<void()>& call, const std::function<void(
     g_callDone = true;
     SetEvent(g_wake);
     driver.join();
-    // Markers posted after the dialog closed must not reach the next dialog's loop.
+    // Markers posted after the dialog closed must not reach the next dialog's loop. A filter
+    // does not keep PeekMessage from taking WM_QUIT: that one stays for the host's own loop.
     MSG msg;
+    bool quit = false;
+    WPARAM quitCode = 0;
     while (PeekMessageW(&msg, nullptr, kMarker, kMarker, PM_REMOVE)) {
+        if (msg.message != WM_QUIT) continue;
+        quit = true;
+        quitCode = msg.wParam;
     }
+    if (quit) PostThreadMessageW(GetCurrentThreadId(), WM_QUIT, quitCode, 0);
     return run;
 }

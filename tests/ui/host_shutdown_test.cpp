@@ -5,9 +5,7 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
-#include <thread>
 
 #include "dialog_driver.h"
 #include "every_export.h"
@@ -20,40 +18,15 @@ bool TakeQuitMessage() {
     return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
 // Calls `call` on this thread; once its dialog shows, posts WM_QUIT to this thread from another.
-// (The suite's driver clears its own messages with PeekMessage, which would take a WM_QUIT too.)
 // True if a dialog appeared and closed by itself.
 bool CallAndQuit(const std::function<void()>& call) {
     const DWORD thread = GetCurrentThreadId();
-    std::atomic<bool> done{false};
     bool closed = false;
-    std::thread host([&] {
-        HWND dialog = nullptr;
-        while (!done && !dialog) {
-            EnumThreadWindows(thread, &FindDialog, reinterpret_cast<LPARAM>(&dialog));
-            Sleep(5);
-        }
-        if (!dialog) return;
+    RunDialog(call, [&](DialogDriver& d) {
         PostThreadMessageW(thread, WM_QUIT, 3, 0);
-        const DWORD start = GetTickCount();
-        while (IsWindow(dialog) && GetTickCount() - start < 5000) Sleep(5);
-        closed = !IsWindow(dialog);
-        while (IsWindow(dialog)) {  // a fault must fail the test, not hang it
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            Sleep(200);
-        }
+        closed = d.WaitClosed(5000);
     });
-    call();
-    done = true;
-    host.join();
     return closed;
 }
 
