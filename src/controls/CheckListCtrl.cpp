@@ -14,6 +14,7 @@
 #include "platform/handles.h"
 #include "platform/host_text.h"
 #include "platform/redraw_guard.h"
+#include "platform/screen_dpi.h"
 #include "platform/text_width.h"
 #include "res/resource.h"
 
@@ -81,14 +82,32 @@ void CCheckListCtrl::InitList() {
 }
 
 void CCheckListCtrl::UseCheckBoxes() {
+    // Already showing the enlarged check boxes: the list keeps them.
+    if (m_checkBoxes.GetSafeHandle() && GetImageList(LVSIL_STATE) == m_checkBoxes.GetSafeHandle()) return;
     // The check boxes are the platform's own state images: detach ours first, and let the
     // list destroy its own with its window (LVS_SHAREIMAGELISTS).
     if (GetImageList(LVSIL_STATE) == m_imageList.GetSafeHandle()) SetImageList(nullptr, LVSIL_STATE);
     ModifyStyle(LVS_SHAREIMAGELISTS, 0);
     SetExtendedStyle(kCheckModeStyle);
+    EnlargeCheckBoxes();
+}
+
+void CCheckListCtrl::EnlargeCheckBoxes() {
+    // The platform draws its check boxes for 96 DPI: above it they are replaced by a copy as much
+    // larger as the radio images, which this list then keeps and shares (LVS_SHAREIMAGELISTS).
+    const int factor = platform::ScreenImageFactor();
+    HIMAGELIST platformBoxes = GetImageList(LVSIL_STATE);
+    if (factor == 1 || !platformBoxes || platformBoxes == m_checkBoxes.GetSafeHandle()) return;
+    if (!m_checkBoxes.CreateEnlarged(platformBoxes, factor)) return;
+    ModifyStyle(0, LVS_SHAREIMAGELISTS);
+    SetImageList(m_checkBoxes.GetSafeHandle(), LVSIL_STATE);
+    ImageList_Destroy(platformBoxes);  // the list no longer holds it, and it was the list's own
 }
 
 void CCheckListCtrl::UseRadioImages() {
+    // Enlarged check boxes are ours: detached before the list drops its check boxes.
+    if (m_checkBoxes.GetSafeHandle() && GetImageList(LVSIL_STATE) == m_checkBoxes.GetSafeHandle())
+        SetImageList(nullptr, LVSIL_STATE);
     SetExtendedStyle(kRadioModeStyle);
     // The radio images are ours: the list must not destroy them (LVS_SHAREIMAGELISTS).
     ModifyStyle(0, LVS_SHAREIMAGELISTS);

@@ -52,6 +52,7 @@ private:
     void UseCheckBoxes();
     void UseRadioImages();
     int ColumnWidth() const;
+    void EnlargeCheckBoxes();
     void InsertRows();
     UINT CheckImage(int row) const;  // the state image the model asks for
     void ShowChecks() const;
@@ -65,4 +66,5 @@ private:
     bool m_bHasStates = false;  // set up in check mode at least once
     bool m_bHasItems = false;   // SetListItems was called
     platform::CImageList m_imageList;
+    platform::CImageList m_checkBoxes;  // the platform's check boxes, enlarged for the screen
 };

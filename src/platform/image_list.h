@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "platform/handles.h"
-#include "platform/module.h"
 
 namespace platform {
 
@@ -15,12 +14,11 @@ public:
         m_list.reset(ImageList_Create(cx, cy, flags, initial, grow));
         return static_cast<bool>(m_list);
     }
-    // From a bitmap of the library's resources: images `cx` wide side by side, `mask` transparent.
-    bool Create(UINT bitmapId, int cx, int grow, COLORREF mask) {
-        m_list.reset(ImageList_LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(bitmapId), cx, grow, mask,
-                                          IMAGE_BITMAP, LR_CREATEDIBSECTION));
-        return static_cast<bool>(m_list);
-    }
+    // From a bitmap of the library's resources drawn for 96 DPI: images `cx` wide side by side,
+    // `mask` transparent, enlarged by the screen's whole image factor (at 96 DPI as drawn).
+    bool Create(UINT bitmapId, int cx, int grow, COLORREF mask);
+    // A copy of `source` whose images are `factor` times as wide and high, pixel by pixel.
+    bool CreateEnlarged(HIMAGELIST source, int factor);
     HIMAGELIST GetSafeHandle() const noexcept { return m_list.get(); }
 
 private:

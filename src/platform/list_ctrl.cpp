@@ -6,6 +6,7 @@
 
 #include "core/column_hit.h"
 #include "platform/image_list.h"
+#include "platform/screen_dpi.h"
 #include "platform/state_image.h"
 
 namespace platform {
@@ -30,7 +31,7 @@ void CListCtrl::SetImageList(HIMAGELIST list, int which) const {
 
 void CListCtrl::SetRowHeight(CImageList& images, int height) {
     ModifyStyle(0, LVS_SHAREIMAGELISTS);
-    images.Create(1, height, ILC_COLORDDB, 0, 0);
+    images.Create(1, ScaleToScreen(height), ILC_COLORDDB, 0, 0);
     SetImageList(images.GetSafeHandle(), LVSIL_STATE);
 }
 

@@ -21,9 +21,10 @@ public:
         return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
     }
     void SetImageList(HIMAGELIST list, int which) const;
-    // Rows `height` pixels high. A report list makes its rows as high as its tallest image: this
-    // gives it, in `images`, a state image list 1 pixel wide and that high, without images. The
-    // list shares it (LVS_SHAREIMAGELISTS): `images` must outlive the list's window.
+    // Rows `height` pixels high at 96 DPI, as many more as the screen's DPI asks for. A report
+    // list makes its rows as high as its tallest image: this gives it, in `images`, a state image
+    // list 1 pixel wide and that high, without images. The list shares it (LVS_SHAREIMAGELISTS):
+    // `images` must outlive the list's window.
     void SetRowHeight(CImageList& images, int height);
     int InsertColumn(int index, const std::wstring& heading, int format, int width, int subItem) const;
     int GetColumnCount() const;  // items of the header control
