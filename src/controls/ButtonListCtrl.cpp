@@ -180,7 +180,10 @@ void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
     }
     DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
     KeepChoiceHighlighted();
-    if (!m_hWnd) return;
+    if (m_hWnd) RedrawChoiceRows(chosenBefore);
+}
+
+void CButtonListCtrl::RedrawChoiceRows(int chosenBefore) {
     // Only the rows of the old and the new choice look different now (the platform repaints
     // the rows whose selection it changed itself).
     RedrawRow(chosenBefore);
@@ -190,10 +193,11 @@ void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
 bool CButtonListCtrl::OnGridKey(UINT vk) {
     core::GridKey key{};
     if (!GridKeyOf(vk, key)) return false;
+    const int chosenBefore = m_nSelRow;
     m_nSelected = core::GridKeyChoice(key, m_nSelected, m_nColumns, m_names.ItemCount(), GetCountPerPage());
     SelectionToCell();
     if (m_nSelRow >= 0) EnsureVisible(m_nSelRow, false);
-    Invalidate(true);  // drawn as a press draws it
+    RedrawChoiceRows(chosenBefore);  // drawn as a press draws it
     return true;
 }
 

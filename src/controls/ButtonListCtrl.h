@@ -41,6 +41,7 @@ private:
     void DrawListRow(HDC dc, int row, bool focus);
     void DrawGridRow(HDC dc, int row);
     void OnLButtonDown(UINT flags, POINT point);
+    void RedrawChoiceRows(int chosenBefore);
     bool OnGridKey(UINT key);
     void OnItemChanged(const NMLISTVIEW& change);
     void KeepChoiceHighlighted();
