@@ -14,10 +14,9 @@
 #include "gbk.h"
 #include "host_call.h"
 #include "list_view.h"
+#include "resource.h"
 
 namespace {
-
-constexpr int kCaseList = 1015;
 
 BOOL CALLBACK AnyToPaint(HWND child, LPARAM pending) {
     if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
@@ -104,7 +103,7 @@ TEST_P(ScreenPressTest, PressedCellShowsChosenOnScreen) {
     bool settled = false;
     const DialogRun run = RunDialog([&] { CallExport(c.which, vars); },
                                     [&](DialogDriver& d) {
-                                        ListView list(d.Item(kCaseList));
+                                        ListView list(d.Item(IDC_LIST_BUTTONS));
                                         if (c.key) d.KeyTo(list.Handle(), c.key);
                                         else d.Click(list.Handle(), list.CellCenter(c.row, c.col));
                                         settled = WaitPainted(d, d.Dialog());
@@ -153,7 +152,7 @@ TEST(ScreenReadTest, ColourChosenInThePickerShowsOnScreen) {
         // Out of the way first: its closing must not be what repaints the cell.
         MoveClear(picker.Dialog(), d.Dialog());
         WaitPainted(d, d.Dialog());
-        picker.ClickItem(kFirstSwatch + 10);
+        picker.ClickItem(IDC_SWATCH_FIRST + 10);
         picker.ClickItem(IDOK);
         ASSERT_TRUE(picker.WaitClosed());
         settled = WaitPainted(d, d.Dialog());
