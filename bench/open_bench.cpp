@@ -1,7 +1,7 @@
 // Times every export with a list or tree against the platform's floor, interleaved in one run:
 // opening (call until painted and idle) and closing (Cancel until the call returns) for lists
 // of 10 to 100,000 items, presses in the 10,000-row lists, and what 300 calls leave behind.
-//   korvel_open_bench [--max-n N] [--runs R] [--budget-s S] [--only TEXT] [--soak-only]
+//   korvel_open_bench [--max-n N] [--runs R] [--budget-s S] [--only TEXT] [--press-only] [--soak-only]
 // A case whose single opening takes longer than the budget is not run at larger sizes.
 #include <windows.h>
 
@@ -24,6 +24,7 @@ struct Options {
     double budgetMs = 20000;
     std::string only;
     bool soakOnly = false;
+    bool pressOnly = false;
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -36,6 +37,7 @@ Options ParseOptions(int argc, char** argv) {
         else if (arg == "--budget-s") o.budgetMs = std::atof(value) * 1000, ++i;
         else if (arg == "--only") o.only = value, ++i;
         else if (arg == "--soak-only") o.soakOnly = true;
+        else if (arg == "--press-only") o.pressOnly = true;
     }
     return o;
 }
@@ -158,7 +160,7 @@ int main(int argc, char** argv) {
                 "floor ms", "ratio");
     std::vector<bool> overBudget(cases.size(), false);
     for (int n : sizes) {
-        if (n > options.maxN) break;
+        if (n > options.maxN || options.pressOnly) break;
         for (std::size_t i = 0; i < cases.size(); ++i) {
             const bench::Case& c = cases[i];
             if (overBudget[i] || (!options.only.empty() && c.label.find(options.only) == std::string::npos)) continue;
