@@ -139,8 +139,14 @@ int RunHostile(HMODULE korvel, const Options& o) {
     const long last = o.only >= 0 ? o.only + 1 : o.calls;
     long failures = 0;
     const ResourceCounts before = CountResources();
-    for (long k = first; k < last; ++k)
+    for (long k = first; k < last; ++k) {
         if (!HostileCall(korvel, o.rng, k)) ++failures;
+        // Long runs report as they go, so a run cut short still leaves its figures.
+        if ((k + 1 - first) % 250 == 0 && k + 1 < last) {
+            const ResourceCounts now = CountResources();
+            std::printf("  %ld calls, %ld failed; %s\n", k + 1 - first, failures, Describe(now).c_str());
+        }
+    }
     const ResourceCounts after = CountResources();
     std::printf("hostile: rng %llu, %ld calls, %ld failed\n", o.rng, last - first, failures);
     std::printf("  before: %s\n  after:  %s\n", Describe(before).c_str(), Describe(after).c_str());
