@@ -117,9 +117,10 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pCho
  *   lpszKinds   in      name list of the kinds: entry 0 is the kind list's heading.
  *   pCaseCount  in      entries of the host's case name list, heading included.
  *   pCase       in/out  1-based row of the case list: shown chosen when the dialog opens and
- *                       again whenever the kind changes; on OK the row pressed last in the list
- *                       then shown (a host case, a target combination 1 to 12, or a combination
- *                       number), or the host's value when no row was pressed.
+ *                       again whenever the kind changes; on OK the row chosen last in the list
+ *                       then shown, by a press or with the keys (a host case, a target
+ *                       combination 1 to 12, or a combination number), or the host's value when
+ *                       no row was chosen.
  *   lpszCases   in      the host's case name list: entry 0 is the case list's heading.
  *   lpszCaption in      the window title; null gives an empty title.
  * Plain mode: the case list shows the host's cases; the kind is only handed back.
@@ -143,7 +144,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* 
  *   pResult     out     0 OK, 1 otherwise.
  *   pCount      in      name-list entries, heading included.
  *   pChoice     in/out  1-based row: shown chosen (radio on, selected, scrolled into view) when
- *                       the dialog opens; the row whose text or radio image was pressed last.
+ *                       the dialog opens; the row chosen last, by a press on its text or radio
+ *                       image or with the keys.
  *   lpszNames   in      name list: entry 0 is the list's heading, the rest the rows.
  *   lpszCaption in      the window title; null gives an empty title.
  */

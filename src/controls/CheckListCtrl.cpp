@@ -1,5 +1,6 @@
 // The check list: reading the names and checks, building the rows in check or radio mode, and
-// presses (only presses change the checks or the chosen row; keys move the selection alone).
+// presses and keys (presses change the checks; in radio mode the chosen row follows a press and
+// the keys' selection, so the highlighted row is the one handed back).
 #include "controls/CheckListCtrl.h"
 
 #include <windowsx.h>
@@ -164,8 +165,9 @@ void CCheckListCtrl::ShowRadio(int row) const {
 void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
     // A choice that is no row selects nothing: -1 would select every row.
     if (m_nSelected < 0 || m_nSelected >= GetItemCount()) return;
+    // The focus state too, so that the keys move on from the chosen row.
     SetSelectionMark(m_nSelected);
-    SetItemState(m_nSelected, LVIS_SELECTED, LVIS_SELECTED);
+    SetItemState(m_nSelected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (scrollIntoView) EnsureVisible(m_nSelected, false);
 }
 
@@ -178,6 +180,12 @@ LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         return OnPress(message, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_CHAR: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        if (m_nMode == kRadioMode) FollowKeyboardSelection();
+        return result;
+    }
     default:
         return DefaultProc(message, wParam, lParam);
     }
@@ -203,6 +211,19 @@ void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
         // Only the radios of the old and the new row change; the list repaints those rows.
         const int before = m_nSelected;
         m_nSelected = nItem;
+        ShowRadio(before);
+        ShowRadio(m_nSelected);
+    }
+    SelectChosenRow(false);
+}
+
+void CCheckListCtrl::FollowKeyboardSelection() {
+    // The keys (arrows, Home, End, pages, typing a name's start) moved the selection: the radio
+    // goes with it. A key that cleared the selection leaves the choice, highlighted again.
+    const int row = GetNextItem(-1, LVNI_SELECTED);
+    if (row >= 0 && row != m_nSelected) {
+        const int before = m_nSelected;
+        m_nSelected = row;
         ShowRadio(before);
         ShowRadio(m_nSelected);
     }

@@ -60,6 +60,7 @@ private:
     void ShowRadio(int row) const;
     void SelectChosenRow(bool scrollIntoView) const;
     bool RefusesCheckChange(const NMLISTVIEW& change) const;
+    void FollowKeyboardSelection();
 
     core::ChoiceNames m_names;
     core::CheckStates m_states;

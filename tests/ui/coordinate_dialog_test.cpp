@@ -113,13 +113,27 @@ INSTANTIATE_TEST_SUITE_P(
                     PressCase{"double_click_on_a_text", 0, Spot::Text, true, {kOn, kOff, kOff}, 1}),
     [](const testing::TestParamInfo<PressCase>& info) { return std::string(info.param.label); });
 
-TEST(CoordinateDialogTest, ArrowKeysMoveTheSelectionNotTheChoice) {
+TEST(CoordinateDialogTest, KeysMoveTheSelectionAndTheChoice) {
     CoordinateHost host;
     RunCoordinates(host, [](DialogDriver& d, const ListView& list) {
         d.Click(list.Handle(), list.PointOn(0, LVHT_ONITEMLABEL));
         d.Key(VK_END);
         d.Key(VK_SPACE);
         EXPECT_EQ(list.SelectedRows(), std::vector<int>{2});
+        EXPECT_EQ(list.StateImages(), (std::vector<int>{kOff, kOff, kOn}));
+        d.Key(VK_UP);
+        EXPECT_EQ(list.SelectedRows(), std::vector<int>{1});
+        EXPECT_EQ(list.StateImages(), (std::vector<int>{kOff, kOn, kOff}));
+    });
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.choice, 2);
+}
+
+TEST(CoordinateDialogTest, KeysWithoutAPressStartFromTheHostsRow) {
+    CoordinateHost host;  // row 2 of 3 chosen
+    RunCoordinates(host, [](DialogDriver& d, const ListView& list) {
+        d.KeyTo(list.Handle(), VK_UP);
+        EXPECT_EQ(list.SelectedRows(), std::vector<int>{0});
         EXPECT_EQ(list.StateImages(), (std::vector<int>{kOn, kOff, kOff}));
     });
     EXPECT_EQ(host.result, 0);
