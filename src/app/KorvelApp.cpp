@@ -2,6 +2,8 @@
 // data; the entry point gives it the module on attach and runs its exit on detach.
 #include <windows.h>
 
+#include <cstddef>  // the C++ runtime's configuration
+
 #include "platform/module.h"
 #include "res/resource.h"
 
@@ -23,6 +25,22 @@ void __freeres() noexcept;
 }
 #endif
 
+#if defined(__MINGW32__) && defined(_GLIBCXX_USE_PTHREAD_RWLOCK_T)  // C++ threads on posix threads
+// The posix-threads runtime linked into the module keeps a record of each thread that used it,
+// with two handles, released by the runtime's TLS callback when that thread ends. In 32-bit
+// builds the module's startup registers its unwind tables through that runtime on the loading
+// thread, which does not end when the library unloads: its record is released here as at the
+// end of a thread (the runtime keeps the emptied block, 184 bytes).
+extern "C" PIMAGE_TLS_CALLBACK __xl_f;
+namespace {
+void ReleaseThreadRecord(HINSTANCE module) { __xl_f(module, DLL_THREAD_DETACH, nullptr); }
+}  // namespace
+#else
+namespace {
+void ReleaseThreadRecord(HINSTANCE) {}
+}  // namespace
+#endif
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
@@ -32,9 +50,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) 
         theApp.ExitInstance();
 #if defined(__GLIBCXX__)
         if (!reserved) __gnu_cxx::__freeres();  // FreeLibrary, not the end of the process
-#else
-        (void)reserved;
 #endif
+        if (!reserved) ReleaseThreadRecord(module);
         return TRUE;
     default:
         return TRUE;

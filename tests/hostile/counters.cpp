@@ -3,6 +3,7 @@
 // own PEB, but its TEB's GdiBatchCount holds the address of the 64-bit TEB, whose PEB has it.
 #include "counters.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -52,13 +53,29 @@ const GdiHandleEntry* GdiHandleTable() {
 #endif
 }
 
-long CountGdiObjects() {
+void CountGdiObjects(ResourceCounts& counts) {
     const GdiHandleEntry* table = GdiHandleTable();
-    if (!table) return -1;
-    long used = 0;
+    if (!table) return;
+    counts.gdiObjects = 0;
     for (int i = 0; i < kGdiHandles; ++i)
-        if (table[i].type) ++used;
-    return used;
+        if (table[i].type) {
+            ++counts.gdiObjects;
+            ++counts.gdiByType[table[i].type];
+        }
+}
+
+const char* GdiTypeName(int type) {
+    switch (type) {
+    case 0x01: return "DC";
+    case 0x04: return "region";
+    case 0x05: return "bitmap";
+    case 0x08: return "palette";
+    case 0x0a: return "font";
+    case 0x10: return "brush";
+    case 0x30: return "pen";
+    case 0x50: return "extended pen";
+    default: return nullptr;
+    }
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
@@ -73,6 +90,35 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM count) {
     ++*reinterpret_cast<long*>(count);
     EnumChildWindows(hwnd, &CountChild, count);
     return TRUE;
+}
+
+std::vector<std::uintptr_t> OpenHandles() {
+    std::vector<std::uintptr_t> handles;
+    DWORD flags = 0;
+    for (std::uintptr_t value = 4; value < kHandleProbeLimit; value += 4)
+        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) handles.push_back(value);
+    return handles;
+}
+
+// The object type's name ("Event", "Key", ...) from ntdll, which every process has loaded.
+std::string HandleTypeName(std::uintptr_t value) {
+    using QueryObject = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    static const auto query = reinterpret_cast<QueryObject>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    constexpr int kObjectTypeInformation = 2;
+    struct TypeName {
+        USHORT length;
+        USHORT maximumLength;
+        PWSTR buffer;
+    };
+    alignas(8) unsigned char info[1024];
+    if (!query || query(reinterpret_cast<HANDLE>(value), kObjectTypeInformation, info, sizeof info, nullptr) != 0)
+        return "?";
+    const auto* name = reinterpret_cast<const TypeName*>(info);
+    std::string text;
+    for (USHORT i = 0; i < name->length / 2; ++i)
+        text += static_cast<char>(name->buffer[i] < 128 ? name->buffer[i] : '?');
+    return text;
 }
 
 long long HeapBytesInUse() {
@@ -91,17 +137,54 @@ long long HeapBytesInUse() {
 
 }  // namespace
 
+void FillDeviceContextCache() {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 16, 16, nullptr, nullptr, nullptr, nullptr);
+    std::vector<HDC> held;
+    for (int i = 0; i < 40; ++i)
+        if (HDC dc = GetDCEx(window, nullptr, DCX_CACHE)) held.push_back(dc);
+    for (HDC dc : held) ReleaseDC(window, dc);
+    DestroyWindow(window);
+}
+
 ResourceCounts CountResources() {
     ResourceCounts counts;
-    counts.gdiObjects = CountGdiObjects();
+    CountGdiObjects(counts);
     EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
+    counts.handles = OpenHandles();
     counts.heapBytes = HeapBytesInUse();
     return counts;
 }
 
 std::string Describe(const ResourceCounts& counts) {
-    char text[160];
-    std::snprintf(text, sizeof text, "GDI objects %ld, windows %ld, heap bytes %lld", counts.gdiObjects,
-                  counts.windows, counts.heapBytes);
+    char text[200];
+    std::snprintf(text, sizeof text, "GDI objects %ld, windows %ld, handles %ld, heap bytes %lld",
+                  counts.gdiObjects, counts.windows, static_cast<long>(counts.handles.size()), counts.heapBytes);
+    return text;
+}
+
+std::string DescribeGdiChange(const ResourceCounts& before, const ResourceCounts& after) {
+    std::string text;
+    for (int type = 1; type < 256; ++type) {
+        const long change = after.gdiByType[type] - before.gdiByType[type];
+        if (!change) continue;
+        char item[48];
+        if (const char* name = GdiTypeName(type))
+            std::snprintf(item, sizeof item, "%s %+ld", name, change);
+        else
+            std::snprintf(item, sizeof item, "type 0x%02x %+ld", type, change);
+        text += (text.empty() ? "" : ", ") + std::string(item);
+    }
+    return text;
+}
+
+std::string DescribeNewHandles(const ResourceCounts& before, const ResourceCounts& after) {
+    std::string text;
+    for (std::uintptr_t value : after.handles) {
+        if (std::binary_search(before.handles.begin(), before.handles.end(), value)) continue;
+        char item[64];
+        std::snprintf(item, sizeof item, "0x%llx %s", static_cast<unsigned long long>(value),
+                      HandleTypeName(value).c_str());
+        text += (text.empty() ? "" : ", ") + std::string(item);
+    }
     return text;
 }
