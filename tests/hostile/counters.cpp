@@ -92,6 +92,25 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM count) {
     return TRUE;
 }
 
+// USER handles are an index into the process's table, 0x20 apart by 2, with a generation in the
+// high word that a handle without one matches whatever it is.
+long CountUserObjects() {
+    constexpr std::uintptr_t kFirstUserHandle = 0x20, kLastUserHandle = 0xffef;
+    long objects = 0;
+    for (std::uintptr_t value = kFirstUserHandle; value <= kLastUserHandle; value += 2) {
+        const auto handle = reinterpret_cast<HANDLE>(value);
+        ICONINFO icon{};
+        if (IsMenu(static_cast<HMENU>(handle)) || CopyAcceleratorTableW(static_cast<HACCEL>(handle), nullptr, 0) > 0)
+            ++objects;
+        else if (GetIconInfo(static_cast<HICON>(handle), &icon)) {
+            ++objects;
+            if (icon.hbmMask) DeleteObject(icon.hbmMask);
+            if (icon.hbmColor) DeleteObject(icon.hbmColor);
+        }
+    }
+    return objects;
+}
+
 std::vector<std::uintptr_t> OpenHandles() {
     std::vector<std::uintptr_t> handles;
     DWORD flags = 0;
@@ -150,15 +169,17 @@ ResourceCounts CountResources() {
     ResourceCounts counts;
     CountGdiObjects(counts);
     EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
+    counts.userObjects = CountUserObjects();
     counts.handles = OpenHandles();
     counts.heapBytes = HeapBytesInUse();
     return counts;
 }
 
 std::string Describe(const ResourceCounts& counts) {
-    char text[200];
-    std::snprintf(text, sizeof text, "GDI objects %ld, windows %ld, handles %ld, heap bytes %lld",
-                  counts.gdiObjects, counts.windows, static_cast<long>(counts.handles.size()), counts.heapBytes);
+    char text[240];
+    std::snprintf(text, sizeof text,
+                  "GDI objects %ld, windows %ld, other USER objects %ld, handles %ld, heap bytes %lld", counts.gdiObjects, counts.windows, counts.userObjects, static_cast<long>(counts.handles.size()),
+                  counts.heapBytes);
     return text;
 }
 

@@ -1,7 +1,8 @@
 // What a call may leave behind, counted by methods that work under Wine (whose GetGuiResources
 // and GetProcessHandleCount return 0): GDI objects from the GDI handle table that the process
-// environment block points to, the process's windows, its kernel handles by asking each possible
-// handle value for its flags, and the bytes in use on every heap of the process.
+// environment block points to, the process's windows, its other USER objects (menus, icons and
+// cursors, accelerator tables) and its kernel handles by asking each possible handle value what
+// it is, and the bytes in use on every heap of the process.
 #pragma once
 #include <windows.h>
 
@@ -18,6 +19,7 @@ struct ResourceCounts {
     long gdiObjects = -1;               // -1: no handle table found
     std::array<long, 256> gdiByType{};  // by the table's type byte: what kind of object grew
     long windows = 0;
+    long userObjects = 0;  // menus, icons and cursors, accelerator tables
     std::vector<std::uintptr_t> handles;  // kernel handle values below kHandleProbeLimit
     long long heapBytes = 0;
 };

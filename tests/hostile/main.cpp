@@ -154,20 +154,21 @@ int RunHostile(HMODULE korvel, const Options& o) {
 }
 
 // Prints the counts before and after and whether the growth stays within what may stay: a few
-// GDI objects of the system's caches, no window, two handles (a lock makes its event the first
+// GDI objects of the system's caches, no window or other USER object, two handles (a lock makes its event the first
 // time two threads meet on it: one Event has been seen once in 2,000 calls), and heapAllowed
 // bytes. Growth with the number of calls is what a leak looks like.
 bool ReportGrowth(const ResourceCounts& before, const ResourceCounts& after, long long heapAllowed) {
     const long gdi = after.gdiObjects - before.gdiObjects;
     const long windows = after.windows - before.windows;
+    const long userObjects = after.userObjects - before.userObjects;
     const long handles = static_cast<long>(after.handles.size()) - static_cast<long>(before.handles.size());
     const long long heap = after.heapBytes - before.heapBytes;
-    const bool ok = gdi <= 16 && windows <= 0 && handles <= 2 && heap <= heapAllowed;
+    const bool ok = gdi <= 16 && windows <= 0 && userObjects <= 0 && handles <= 2 && heap <= heapAllowed;
     std::printf("  before: %s\n  after:  %s\n  GDI objects changed: %s\n  handles opened: %s\n",
                 Describe(before).c_str(), Describe(after).c_str(), DescribeGdiChange(before, after).c_str(),
                 DescribeNewHandles(before, after).c_str());
-    std::printf("  growth: GDI %+ld, windows %+ld, handles %+ld, heap %+lld bytes: %s\n", gdi, windows, handles,
-                heap, ok ? "ok" : "FAIL");
+    std::printf("  growth: GDI %+ld, windows %+ld, other USER objects %+ld, handles %+ld, heap %+lld bytes: %s\n", gdi,
+                windows, userObjects, handles, heap, ok ? "ok" : "FAIL");
     return ok;
 }
 
