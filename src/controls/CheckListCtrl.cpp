@@ -165,10 +165,26 @@ void CCheckListCtrl::ShowRadio(int row) const {
 void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
     // A choice that is no row selects nothing: -1 would select every row.
     if (m_nSelected < 0 || m_nSelected >= GetItemCount()) return;
-    // The focus state too, so that the keys move on from the chosen row.
+    // The focus state too, so that the keys move on from the chosen row; in radio mode the
+    // row's radio as well, in the same message.
+    UINT state = LVIS_SELECTED | LVIS_FOCUSED, mask = LVIS_SELECTED | LVIS_FOCUSED;
+    if (m_nMode == kRadioMode) {
+        state |= RadioImage(m_nSelected);
+        mask |= LVIS_STATEIMAGEMASK;
+    }
     SetSelectionMark(m_nSelected);
-    SetItemState(m_nSelected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetItemState(m_nSelected, state, mask);
     if (scrollIntoView) EnsureVisible(m_nSelected, false);
+}
+
+void CCheckListCtrl::ChooseRow(int row) {
+    // Only the radios of the old and the new row change; the list repaints those rows.
+    if (row >= 0 && row != m_nSelected) {
+        const int before = m_nSelected;
+        m_nSelected = row;
+        ShowRadio(before);
+    }
+    SelectChosenRow(false);
 }
 
 void CCheckListCtrl::GetCheckStates(int* pOut) const {
@@ -207,27 +223,14 @@ void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
         ShowChecks();
         return;
     }
-    if (nFlags & (LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON)) {
-        // Only the radios of the old and the new row change; the list repaints those rows.
-        const int before = m_nSelected;
-        m_nSelected = nItem;
-        ShowRadio(before);
-        ShowRadio(m_nSelected);
-    }
-    SelectChosenRow(false);
+    // A press beside a row's radio and text keeps the choice, highlighted again.
+    ChooseRow(nFlags & (LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON) ? nItem : m_nSelected);
 }
 
 void CCheckListCtrl::FollowKeyboardSelection() {
     // The keys (arrows, Home, End, pages, typing a name's start) moved the selection: the radio
     // goes with it. A key that cleared the selection leaves the choice, highlighted again.
-    const int row = GetNextItem(-1, LVNI_SELECTED);
-    if (row >= 0 && row != m_nSelected) {
-        const int before = m_nSelected;
-        m_nSelected = row;
-        ShowRadio(before);
-        ShowRadio(m_nSelected);
-    }
-    SelectChosenRow(false);
+    ChooseRow(GetNextItem(-1, LVNI_SELECTED));
 }
 
 bool CCheckListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {

@@ -59,6 +59,7 @@ private:
     UINT RadioImage(int row) const;
     void ShowRadio(int row) const;
     void SelectChosenRow(bool scrollIntoView) const;
+    void ChooseRow(int row);  // radio mode: the radio and the selection move to the row
     bool RefusesCheckChange(const NMLISTVIEW& change) const;
     void FollowKeyboardSelection();
 

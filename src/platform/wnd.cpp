@@ -1,8 +1,8 @@
-// Subclassing through comctl32's SetWindowSubclass, which keeps a chain that survives removal in
-// any order (unlike swapping GWLP_WNDPROC).
+// Subclassing by swapping the control's window procedure, with this object's address in the
+// window's user data. comctl32's SetWindowSubclass keeps its chain in a window property, which
+// costs a few round trips to the window server per message under Wine: every mouse, paint and
+// timer message of a list would pay them. The user data and the procedure are read in process.
 #include "platform/wnd.h"
-
-#include <commctrl.h>
 
 #include <vector>
 
@@ -10,16 +10,26 @@
 
 namespace platform {
 
+namespace {
+// Where the control's own procedure is kept when another procedure was set on top of ours
+// and ours cannot be taken out of the way.
+constexpr wchar_t kOriginalProcProperty[] = L"Korvel.OriginalProc";
+}  // namespace
+
 CWnd::~CWnd() { Unsubclass(); }
 
 bool CWnd::SubclassDlgItem(int id, HWND parent) { return SubclassWindow(GetDlgItem(parent, id)); }
 
 bool CWnd::SubclassWindow(HWND window) {
-    if (m_subclassed || !window) return false;
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (!SetWindowSubclass(window, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
-                           reinterpret_cast<DWORD_PTR>(this)))
+    // A window whose user data is taken belongs to someone else's object.
+    if (m_subclassed || !window || GetWindowLongPtrW(window, GWLP_USERDATA)) return false;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    if (!original) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         return false;
+    }
     m_hWnd = window;
     m_originalProc = original;
     m_subclassed = true;
@@ -27,8 +37,15 @@ bool CWnd::SubclassWindow(HWND window) {
 }
 
 void CWnd::Unsubclass() noexcept {
-    if (m_subclassed && m_hWnd)
-        RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this));
+    if (m_subclassed && m_hWnd) {
+        // The control's own procedure goes back only while ours is the one in place; a procedure
+        // set on top of ours later keeps calling ours, which then passes everything on.
+        if (GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc))
+            SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+        else
+            SetPropW(m_hWnd, kOriginalProcProperty, reinterpret_cast<HANDLE>(m_originalProc));
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    }
     m_subclassed = false;
 }
 
@@ -65,15 +82,19 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (m_subclassed) return DefSubclassProc(m_hWnd, message, wParam, lParam);
-    // Past WM_DESTROY the subclass is gone: the control's own procedure handles the rest.
+    // Also past WM_DESTROY, when the subclass is gone: the control's own procedure handles the rest.
     if (m_originalProc) return CallWindowProcW(m_originalProc, m_hWnd, message, wParam, lParam);
     return DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND /*hwnd*/, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR self) {
-    auto* wnd = reinterpret_cast<CWnd*>(self);
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* wnd = reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!wnd) {  // detached while another procedure sits on top of ours: pass everything on
+        const auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOriginalProcProperty));
+        if (message == WM_NCDESTROY) RemovePropW(hwnd, kOriginalProcProperty);
+        return original ? CallWindowProcW(original, hwnd, message, wParam, lParam)
+                        : DefWindowProcW(hwnd, message, wParam, lParam);
+    }
     // Removed before the control tears itself down: deleting 10,000 tree items sends the tree
     // messages that would otherwise each pass the chain.
     const bool destroying = message == WM_DESTROY || message == WM_NCDESTROY;

@@ -23,7 +23,8 @@ public:
     HWND GetSafeHwnd() const noexcept { return m_hWnd; }
 
     // Routes the control's messages to WindowProc until the window is destroyed or this object
-    // goes (SetWindowSubclass, keyed by this object's address). False if already attached.
+    // goes (the window's procedure swapped, this object in its user data). False if already
+    // attached, or if the window's user data is already taken.
     // The subclass is removed as the window's destruction begins (WM_DESTROY), so the control
     // tears down its items without every message it sends itself passing the chain.
     bool SubclassDlgItem(int id, HWND parent);
@@ -46,10 +47,9 @@ public:
     void SetFont(HFONT font, bool redraw = true) const {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
     }
-    // The library's own messages to its control go straight to the control's own procedure, not
-    // through the subclass chain, which costs several round trips per message under Wine: a
-    // fill of 10,000 rows would pay them 10,000 times. WindowProc therefore sees what the user,
-    // the platform and other windows send, never what this object asks of its own control.
+    // The library's own messages to its control go straight to the control's own procedure:
+    // WindowProc sees what the user, the platform and other windows send, never what this
+    // object asks of its own control (a fill of 10,000 rows would pass it 10,000 times).
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
 protected:
@@ -62,8 +62,7 @@ protected:
     virtual void PostNcDestroy() {}
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Unsubclass() noexcept;
     bool m_subclassed = false;
     WNDPROC m_originalProc = nullptr;  // the control's own procedure, from before the subclass
