@@ -26,11 +26,12 @@ Names MakeNames(int n) {
     return names;
 }
 
-FloorFill ListFill(int controlId, const Names& names, int columns, SIZE stateImage) {
+FloorFill ListFill(int controlId, const Names& names, int columns, SIZE stateImage, int stateBitmap = 0) {
     FloorFill fill;
     fill.controlId = controlId;
     fill.columns = columns;
     fill.stateImage = stateImage;
+    fill.stateBitmap = stateBitmap;
     fill.heading = L"H";
     fill.texts = names.items;
     return fill;
@@ -78,7 +79,7 @@ Case RadioList() {
         auto names = std::make_shared<Names>(MakeNames(n));
         Prepared p;
         p.controlId = IDC_LIST_CASES;
-        p.floor = {korvel, IDD_FXJG_SHOWZB, {ListFill(IDC_LIST_CASES, *names, 1, kRadioImage)}};
+        p.floor = {korvel, IDD_FXJG_SHOWZB, {ListFill(IDC_LIST_CASES, *names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
         p.call = [names, n] {
             int result = 0, count = n + 1, choice = 1;
             FXJG_SHOWZB_DLG(&result, &count, &choice, names->gbk.c_str(), "bench");
@@ -95,7 +96,8 @@ Case Displacement() {
         Prepared p;
         p.controlId = IDC_LIST_CASES;
         p.floor = {korvel, IDD_FXJG_SHOWWY,
-                   {ListFill(IDC_LIST_BUTTONS, *kinds, 1, kRadioImage), ListFill(IDC_LIST_CASES, *names, 1, kRadioImage)}};
+                   {ListFill(IDC_LIST_BUTTONS, *kinds, 1, kRadioImage, IDB_RADIO_IMAGES),
+                    ListFill(IDC_LIST_CASES, *names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
         p.call = [names, kinds, n] {
             int result = 1, kindCount = 4, kind = 1, caseCount = n + 1, choice = 1;
             FXJG_SHOWWY_DLG(&result, &kindCount, &kind, kinds->gbk.c_str(), &caseCount, &choice, names->gbk.c_str(),

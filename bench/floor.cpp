@@ -14,9 +14,12 @@ struct FloorState {
     std::vector<HIMAGELIST> treeImages;  // trees never destroy their image lists
 };
 
-void FillList(HWND list, const FloorFill& fill) {
+void FillList(HWND list, const FloorFill& fill, HMODULE module) {
     if (fill.stateImage.cx > 0) {
-        HIMAGELIST images = ImageList_Create(fill.stateImage.cx, fill.stateImage.cy, ILC_COLORDDB, 0, 0);
+        HIMAGELIST images =
+            fill.stateBitmap ? ImageList_LoadImageW(module, MAKEINTRESOURCEW(fill.stateBitmap), fill.stateImage.cx, 1,
+                                                    RGB(255, 255, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION)
+                             : ImageList_Create(fill.stateImage.cx, fill.stateImage.cy, ILC_COLORDDB, 0, 0);
         SendMessageW(list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(images));  // the list destroys it
     }
     RECT client{};
@@ -48,6 +51,11 @@ void FillList(HWND list, const FloorFill& fill) {
         item.pszText = const_cast<wchar_t*>(fill.texts[i].c_str());
         if (col == 0) {
             item.mask = LVIF_TEXT;
+            if (fill.stateBitmap) {
+                item.mask |= LVIF_STATE;
+                item.state = INDEXTOSTATEIMAGEMASK(1);
+                item.stateMask = LVIS_STATEIMAGEMASK;
+            }
             if (i / static_cast<std::size_t>(spread) < fill.values.size()) {
                 item.mask |= LVIF_PARAM;
                 item.lParam = fill.values[i / static_cast<std::size_t>(spread)];
@@ -114,7 +122,7 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             HWND control = GetDlgItem(dialog, fill.controlId);
             SendMessageW(control, WM_SETREDRAW, FALSE, 0);
             if (fill.kind == FloorFill::kTree) FillTree(control, fill, state);
-            else FillList(control, fill);
+            else FillList(control, fill, state.floor->module);
             SendMessageW(control, WM_SETREDRAW, TRUE, 0);
         }
         return TRUE;

@@ -18,6 +18,8 @@ struct FloorFill {
     int headingWidthReserve = 0; // list: pixels of the client width left to a last fixed column
     int lastColumnWidth = 0;     // its width (the colour column)
     SIZE stateImage{0, 0};       // a blank state image list of this size sets the row height
+    int stateBitmap = 0;         // list: else the images of this bitmap of the module, white
+                                 // showing through, and every row shows the first
     int itemHeightDelta = 0;     // tree: added to the platform's row height
     std::wstring heading;
     std::vector<std::wstring> texts;
