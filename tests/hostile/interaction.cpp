@@ -131,16 +131,12 @@ bool WaitGone(HWND dialog, DWORD ms) {
     return !IsWindow(dialog);
 }
 
-// A dialog that is ending (EndDialog hides it first) may take its time to go: the platform
-// tears down a list of a million rows one row at a time, tens of seconds on a busy machine.
-bool WaitEnded(HWND dialog) { return !IsWindowVisible(dialog) && WaitGone(dialog, 5 * 60 * 1000); }
-
 // Cancels every dialog of the thread, innermost first, until the first one has gone.
 bool ForceClosed(DWORD thread, HWND first) {
     const DWORD start = GetTickCount();
     while (IsWindow(first) && GetTickCount() - start < 10000) {
         for (HWND d : DialogsOf(thread).all) PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        if (WaitGone(first, 300) || WaitEnded(first)) break;
+        WaitGone(first, 300);
     }
     return !IsWindow(first);
 }
@@ -166,7 +162,7 @@ Interaction Drive(const std::function<void()>& call, const std::function<void(In
         if (!dialog) return;
         seen.appeared = true;
         script(seen, thread, dialog);
-        if (WaitGone(dialog, 3000) || WaitEnded(dialog)) return;
+        if (WaitGone(dialog, 3000)) return;
         seen.forced = true;
         seen.hung = !ForceClosed(thread, dialog);
     });
