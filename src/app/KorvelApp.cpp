@@ -48,10 +48,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) 
         return theApp.InitInstance(module) ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
         theApp.ExitInstance();
+        if (!reserved) {  // FreeLibrary, not the end of the process
 #if defined(__GLIBCXX__)
-        if (!reserved) __gnu_cxx::__freeres();  // FreeLibrary, not the end of the process
+            __gnu_cxx::__freeres();
 #endif
-        if (!reserved) ReleaseThreadRecord(module);
+            ReleaseThreadRecord(module);
+        }
         return TRUE;
     default:
         return TRUE;

@@ -178,7 +178,8 @@ ResourceCounts CountResources() {
 std::string Describe(const ResourceCounts& counts) {
     char text[240];
     std::snprintf(text, sizeof text,
-                  "GDI objects %ld, windows %ld, other USER objects %ld, handles %ld, heap bytes %lld", counts.gdiObjects, counts.windows, counts.userObjects, static_cast<long>(counts.handles.size()),
+                  "GDI objects %ld, windows %ld, other USER objects %ld, handles %ld, heap bytes %lld",
+                  counts.gdiObjects, counts.windows, counts.userObjects, static_cast<long>(counts.handles.size()),
                   counts.heapBytes);
     return text;
 }

@@ -154,9 +154,9 @@ int RunHostile(HMODULE korvel, const Options& o) {
 }
 
 // Prints the counts before and after and whether the growth stays within what may stay: a few
-// GDI objects of the system's caches, no window or other USER object, two handles (a lock makes its event the first
-// time two threads meet on it: one Event has been seen once in 2,000 calls), and heapAllowed
-// bytes. Growth with the number of calls is what a leak looks like.
+// GDI objects of the system's caches, no window or other USER object, two handles (a lock makes
+// its event the first time two threads meet on it: one Event has been seen once in 2,000 calls),
+// and heapAllowed bytes. Growth with the number of calls is what a leak looks like.
 bool ReportGrowth(const ResourceCounts& before, const ResourceCounts& after, long long heapAllowed) {
     const long gdi = after.gdiObjects - before.gdiObjects;
     const long windows = after.windows - before.windows;
