@@ -14,7 +14,6 @@
 #include "core/names.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
-#include "platform/redraw_guard.h"
 #include "platform/text_width.h"
 
 using platform::ClientDC;
@@ -81,7 +80,6 @@ void CButtonListCtrl::InitList() {
         m_bFullRowSel = TRUE;
         SetExtendedStyle(kListStyle);
     }
-    DeleteAllItems();
 
     const int clientWidth = GetClientRect().right;
     // One column or fewer asked for is one column whatever the texts: they are measured only
@@ -98,7 +96,7 @@ void CButtonListCtrl::InitList() {
     SetRowHeight(m_imageList, kRowHeight);
     for (int col = 0; col < m_nColumns; ++col)
         InsertColumn(col, m_names.EntryOrEmpty(col), LVCFMT_CENTER, columnWidth, col);
-    InsertRows();
+    SetRowCount(core::RowCount(m_names.ItemCount(), m_nColumns));
 
     SelectionToCell();
     if (!m_bGrid && m_nSelRow >= 0) {
@@ -115,19 +113,10 @@ int CButtonListCtrl::WidestText(HDC dc) const {
     return platform::WidestText(dc, m_names.Entries(), m_nCount);
 }
 
-void CButtonListCtrl::InsertRows() {
-    const int items = m_names.ItemCount();
-    const int rows = core::RowCount(items, m_nColumns);
-    SetItemCount(rows);
-    platform::RedrawGuard noRedraw(m_hWnd);
-    for (int row = 0; row < rows; ++row) {
-        for (int col = 0; col < m_nColumns; ++col) {
-            if (!core::CellHoldsItem({row, col}, m_nColumns, items)) break;
-            const std::wstring text = m_names.ItemText(core::CellToSelection({row, col}, m_nColumns));
-            if (col == 0) InsertItem(row, text);
-            else SetItemText(row, col, text);
-        }
-    }
+std::wstring CButtonListCtrl::RowText(int row, int column) const {
+    const core::Cell cell{row, column};
+    if (column < 0 || column >= m_nColumns || !core::CellHoldsItem(cell, m_nColumns, m_names.ItemCount())) return {};
+    return m_names.ItemText(core::CellToSelection(cell, m_nColumns));
 }
 
 void CButtonListCtrl::SelectionToCell() {
@@ -201,7 +190,7 @@ bool CButtonListCtrl::OnGridKey(UINT vk) {
     return true;
 }
 
-bool CButtonListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& /*result*/) {
+bool CButtonListCtrl::OnListNotify(NMHDR& header, LRESULT& /*result*/) {
     if (header.code == LVN_ITEMCHANGED) OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(&header));
     return false;  // the dialog sees the change too, after the choice has followed it
 }
@@ -270,7 +259,7 @@ void CButtonListCtrl::DrawListRow(HDC dc, int row, bool focus) {
     const RECT all = RowHighlightRect(row);
     RECT label{};
     GetItemRect(row, label, LVIR_LABEL);
-    const std::wstring text = FitText(dc, GetItemText(row, 0), label.right - label.left, kListTextOffset);
+    const std::wstring text = FitText(dc, RowText(row, 0), label.right - label.left, kListTextOffset);
 
     auto drawText = [&] {
         RECT textRect = label;
@@ -297,7 +286,7 @@ void CButtonListCtrl::DrawGridRow(HDC dc, int row) {
     for (int col = 0; GetColumnFormatAndWidth(col, format, width); ++col) {
         const bool chosen = row == m_nSelRow && col == m_nSelCol;
         auto drawCell = [&] {
-            const std::wstring text = GetItemText(row, col);
+            const std::wstring text = RowText(row, col);
             if (text.empty()) return;
             const std::wstring fitted = FitText(dc, text, cell.right - cell.left, kGridTextOffset);
             RECT textRect = cell;

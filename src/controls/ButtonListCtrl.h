@@ -1,15 +1,16 @@
 // CButtonListCtrl: an owner-drawn report list from which the user picks exactly one item of a host
 // name list: a one-column list with a heading, or a headerless grid of equally wide cells. Keeps
-// its own copy of the names, so it is set up before its window exists and read after it is gone.
+// its own copy of the names, so it is set up before its window exists and read after it is gone;
+// the list asks it for each cell it draws.
 #pragma once
 #include <windows.h>
 
 #include "core/button_list_layout.h"
 #include "core/choice_names.h"
 #include "platform/image_list.h"
-#include "platform/list_ctrl.h"
+#include "platform/virtual_list_ctrl.h"
 
-class CButtonListCtrl : public platform::CListCtrl {
+class CButtonListCtrl : public platform::CVirtualListCtrl {
 public:
     CButtonListCtrl();
 
@@ -34,7 +35,8 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override;
-    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+    std::wstring RowText(int row, int column) const override;
+    bool OnListNotify(NMHDR& header, LRESULT& result) override;
 
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -48,7 +50,6 @@ private:
     void OnFocusChange(HWND other);
     void RedrawSelectedRows();
     int WidestText(HDC dc) const;
-    void InsertRows();
     void SelectionToCell();
     int CellToSelection();
     RECT RowHighlightRect(int row) const;

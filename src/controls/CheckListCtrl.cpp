@@ -14,7 +14,6 @@
 #include "core/names.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
-#include "platform/redraw_guard.h"
 #include "platform/screen_dpi.h"
 #include "platform/text_width.h"
 #include "res/resource.h"
@@ -78,7 +77,8 @@ void CCheckListCtrl::InitList() {
     else if (m_nMode == kRadioMode) UseRadioImages();
     else return;
     InsertColumn(0, m_names.Heading(), LVCFMT_LEFT, ColumnWidth(), 0);
-    InsertRows();
+    StateImagesFromOwner();
+    SetRowCount(RowCount());
     SelectChosenRow(true);
 }
 
@@ -128,52 +128,33 @@ int CCheckListCtrl::ColumnWidth() const {
     return std::max(static_cast<int>(GetClientRect().right), needed);
 }
 
-void CCheckListCtrl::InsertRows() {
-    const int named = m_names.ItemCount();
-    const bool checks = m_nMode == kCheckMode;
-    SetItemCount(named + (checks ? 1 : 0));
-    {
-        platform::RedrawGuard noRedraw(m_hWnd);
-        for (int row = 0; row < named; ++row)
-            InsertItem(row, m_names.ItemText(row), checks ? CheckImage(row) : RadioImage(row), LVIS_STATEIMAGEMASK);
-        if (checks) {
-            InsertItem(named, kSelectAll, CheckImage(named), LVIS_STATEIMAGEMASK);
-            ShowChecks();  // in case the list gave a new row its own check box state
-        }
-    }
-    Invalidate(true);
+int CCheckListCtrl::RowCount() const { return m_names.ItemCount() + (m_nMode == kCheckMode ? 1 : 0); }
+
+std::wstring CCheckListCtrl::RowText(int row, int column) const {
+    if (column != 0) return {};
+    if (row < m_names.ItemCount()) return m_names.ItemText(row);
+    return m_nMode == kCheckMode ? kSelectAll : L"";
+}
+
+UINT CCheckListCtrl::RowStateImage(int row) const {
+    return m_nMode == kCheckMode ? CheckImage(row) : RadioImage(row);
 }
 
 UINT CCheckListCtrl::CheckImage(int row) const {
-    return INDEXTOSTATEIMAGEMASK(m_states.IsChecked(row) ? kChecked : kUnchecked);
-}
-
-void CCheckListCtrl::ShowChecks() const {
-    const int rows = std::min(GetItemCount(), m_states.RowCount());
-    for (int row = 0; row < rows; ++row)
-        if (GetItemState(row, LVIS_STATEIMAGEMASK) != CheckImage(row)) SetCheck(row, m_states.IsChecked(row));
+    const bool checked = row >= 0 && row < m_states.RowCount() && m_states.IsChecked(row);
+    return INDEXTOSTATEIMAGEMASK(checked ? kChecked : kUnchecked);
 }
 
 UINT CCheckListCtrl::RadioImage(int row) const {
     return INDEXTOSTATEIMAGEMASK(row == m_nSelected ? kRadioOn : kRadioOff);
 }
 
-void CCheckListCtrl::ShowRadio(int row) const {
-    if (row >= 0 && row < GetItemCount()) SetItemState(row, RadioImage(row), LVIS_STATEIMAGEMASK);
-}
-
 void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
     // A choice that is no row selects nothing: -1 would select every row.
     if (m_nSelected < 0 || m_nSelected >= GetItemCount()) return;
-    // The focus state too, so that the keys move on from the chosen row; in radio mode the
-    // row's radio as well, in the same message.
-    UINT state = LVIS_SELECTED | LVIS_FOCUSED, mask = LVIS_SELECTED | LVIS_FOCUSED;
-    if (m_nMode == kRadioMode) {
-        state |= RadioImage(m_nSelected);
-        mask |= LVIS_STATEIMAGEMASK;
-    }
+    // The focus state too, so that the keys move on from the chosen row.
     SetSelectionMark(m_nSelected);
-    SetItemState(m_nSelected, state, mask);
+    SetItemState(m_nSelected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (scrollIntoView) EnsureVisible(m_nSelected, false);
 }
 
@@ -182,9 +163,10 @@ void CCheckListCtrl::ChooseRow(int row) {
     if (row >= 0 && row != m_nSelected) {
         const int before = m_nSelected;
         m_nSelected = row;
-        ShowRadio(before);
+        RedrawRow(before < GetItemCount() ? before : -1);
     }
     SelectChosenRow(false);
+    RedrawRow(m_nSelected < GetItemCount() ? m_nSelected : -1);
 }
 
 void CCheckListCtrl::GetCheckStates(int* pOut) const {
@@ -220,7 +202,7 @@ void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
     if (m_nMode == kCheckMode) {
         if (!(nFlags & LVHT_ONITEMSTATEICON) || nItem >= m_states.RowCount()) return;
         m_states.Press(nItem);
-        ShowChecks();
+        RedrawVisibleRows();  // select-all changes every row, a row may change select-all
         return;
     }
     // A press beside a row's radio and text keeps the choice, highlighted again.
@@ -233,7 +215,7 @@ void CCheckListCtrl::FollowKeyboardSelection() {
     ChooseRow(GetNextItem(-1, LVNI_SELECTED));
 }
 
-bool CCheckListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
+bool CCheckListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
     if (header.code != LVN_ITEMCHANGING) return false;
     // LVN_ITEMCHANGING: TRUE prevents the change.
     result = RefusesCheckChange(reinterpret_cast<const NMLISTVIEW&>(header)) ? TRUE : FALSE;

@@ -1,7 +1,8 @@
 // CCheckListCtrl: a one-column report list of a host name list, either with a check box on every
 // row and a last row "全选" that checks or clears them all (check mode), or with a radio image on
 // every row, one of them chosen (radio mode). Keeps its own copies of the names and checks, so it
-// is set up before its window exists and read after it is gone.
+// is set up before its window exists and read after it is gone; the list asks it for each row
+// it draws.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -13,9 +14,9 @@
 #include "core/check_states.h"
 #include "core/choice_names.h"
 #include "platform/image_list.h"
-#include "platform/list_ctrl.h"
+#include "platform/virtual_list_ctrl.h"
 
-class CCheckListCtrl : public platform::CListCtrl {
+class CCheckListCtrl : public platform::CVirtualListCtrl {
 public:
     static constexpr int kCheckMode = 1;
     static constexpr int kRadioMode = 2;
@@ -43,7 +44,9 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+    std::wstring RowText(int row, int column) const override;
+    UINT RowStateImage(int row) const override;
+    bool OnListNotify(NMHDR& header, LRESULT& result) override;
 
 private:
     void StoreItems(int nCount, int nMode, int nSelected, const int* pStates, std::vector<std::wstring> names);
@@ -53,11 +56,9 @@ private:
     void UseRadioImages();
     int ColumnWidth() const;
     void EnlargeCheckBoxes();
-    void InsertRows();
+    int RowCount() const;  // the names' items, and the select-all row in check mode
     UINT CheckImage(int row) const;  // the state image the model asks for
-    void ShowChecks() const;
     UINT RadioImage(int row) const;
-    void ShowRadio(int row) const;
     void SelectChosenRow(bool scrollIntoView) const;
     void ChooseRow(int row);  // radio mode: the radio and the selection move to the row
     bool RefusesCheckChange(const NMLISTVIEW& change) const;

@@ -27,7 +27,8 @@ public:
     // attached, or if the window's user data is already taken.
     // The subclass is removed as the window's destruction begins (WM_DESTROY), so the control
     // tears down its items without every message it sends itself passing the chain.
-    bool SubclassDlgItem(int id, HWND parent);
+    // A control may take the template's window in another form first (see CVirtualListCtrl).
+    virtual bool SubclassDlgItem(int id, HWND parent);
     // The same for a window the library created itself.
     bool SubclassWindow(HWND window);
 

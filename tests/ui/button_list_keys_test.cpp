@@ -78,6 +78,44 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"none_chosen_down", 0, {VK_DOWN}, 0, 1}),
     [](const testing::TestParamInfo<KeyCase>& i) { return std::string(i.param.label); });
 
+struct TypingCase {
+    const char* label;
+    int choice;           // the host's 1-based choice
+    const wchar_t* typed;
+    int highlighted;      // the 0-based row highlighted afterwards
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.label; }
+
+class ListLookTypingTest : public testing::TestWithParam<TypingCase> {};
+
+// Typing the start of a name highlights the first row from the one after the highlight on (the
+// list wraps) that starts so, case ignored; Enter hands that row back.
+TEST_P(ListLookTypingTest, TypedNameIsHighlightedAndComesBack) {
+    const TypingCase& c = GetParam();
+    HostVars vars;
+    vars.names = Gbk(L"工况|Dead|Live|Wind|Wood|地震");
+    vars.count = 6;
+    vars.choice = c.choice;
+    RunDialog([&] { CallExport(ChoiceExport::ShowND, vars); },
+              [&](DialogDriver& d) {
+                  const ListView list(d.Item(IDC_LIST_BUTTONS));
+                  d.TypeTo(list.Handle(), c.typed);
+                  EXPECT_EQ(list.SelectedRows(), std::vector<int>{c.highlighted});
+                  d.KeyTo(list.Handle(), VK_RETURN);
+                  EXPECT_TRUE(d.WaitClosed());
+              });
+    EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.choice, c.highlighted + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ListLookTypingTest,
+    testing::Values(TypingCase{"first_letter", 1, L"l", 1}, TypingCase{"two_letters", 1, L"wo", 3},
+                    TypingCase{"capital", 1, L"W", 2}, TypingCase{"wraps_to_the_top", 5, L"d", 0},
+                    TypingCase{"double_byte", 1, L"地", 4}, TypingCase{"no_name_starts_so", 3, L"x", 2}),
+    [](const testing::TestParamInfo<TypingCase>& i) { return std::string(i.param.label); });
+
 class GridLookKeyTest : public testing::TestWithParam<KeyCase> {};
 
 // Twelve items in five columns:

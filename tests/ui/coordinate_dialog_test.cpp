@@ -255,9 +255,9 @@ TEST(CoordinateDialogTest, NullCountOrChoiceGivesOneWithoutADialog) {
     }
 }
 
-// Every item of a numbered list is shown, however many: the last of 100,000 can be chosen.
-TEST(CoordinateDialogTest, HundredThousandNumberedRowsOpenAndThePressedLastComesBack) {
-    static constexpr int kRows = 100000;
+// Every item of a numbered list is shown, however many: the last of a million can be chosen.
+TEST(CoordinateDialogTest, MillionNumberedRowsOpenAndThePressedLastComesBack) {
+    static constexpr int kRows = KORVEL_MAX_NUMBERED_ITEMS;
     CoordinateHost host;
     host.names = Gbk(L"节点");
     host.count = kRows;
@@ -271,6 +271,18 @@ TEST(CoordinateDialogTest, HundredThousandNumberedRowsOpenAndThePressedLastComes
     });
     EXPECT_EQ(host.result, 0);
     EXPECT_EQ(host.choice, kRows);
+}
+
+// Typing a name's start moves the selection, and the radio goes with it.
+TEST(CoordinateDialogTest, TypedNameTakesTheRadioAndComesBack) {
+    CoordinateHost host;
+    RunCoordinates(host, [](DialogDriver& d, const ListView& list) {
+        d.TypeTo(list.Handle(), L"z");
+        EXPECT_EQ(list.SelectedRows(), std::vector<int>{2});
+        EXPECT_EQ(list.StateImages(), (std::vector<int>{kOff, kOff, kOn}));
+    });
+    EXPECT_EQ(host.result, 0);
+    EXPECT_EQ(host.choice, 3);
 }
 
 TEST(CoordinateDialogTest, ExtremeChoicesShowNoRowAndComeBackUnchanged) {

@@ -138,7 +138,11 @@ void DialogDriver::KeyTo(HWND target, UINT vk) {
 
 void DialogDriver::Type(const std::wstring& text) {
     HWND target = Focus();
-    for (wchar_t c : text) PostMessageW(target ? target : m_dialog, WM_CHAR, c, 1);
+    TypeTo(target ? target : m_dialog, text);
+}
+
+void DialogDriver::TypeTo(HWND window, const std::wstring& text) {
+    for (wchar_t c : text) PostMessageW(window, WM_CHAR, c, 1);
     Sync();
 }
 

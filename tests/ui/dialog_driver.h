@@ -26,6 +26,7 @@ public:
     void KeyTo(HWND window, UINT vk);
     // Characters as typing makes them (WM_CHAR), posted to the window that has the focus.
     void Type(const std::wstring& text);
+    void TypeTo(HWND window, const std::wstring& text);
     // The close box of the title bar.
     void CloseBox();
     // Waits until the modal loop running the dialog has handled everything posted so far. A loop

@@ -1,4 +1,6 @@
-// The dialog templates in the module: title, size, font, style and every control as laid out.
+// The dialog templates in the module: title, size, font, style and every control as laid out; and
+// the lists the library puts in a template list's place, which keep its place, size, tab order,
+// style and font.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "dialog_driver.h"
 #include "dialog_template.h"
+#include "every_export.h"
 #include "korvel_library.h"
 #include "resource.h"
 
@@ -134,5 +138,74 @@ TEST_P(TemplateTest, IsAsLaidOut) {
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TemplateTest, testing::ValuesIn(Templates()),
                          [](const testing::TestParamInfo<Expected>& i) { return std::to_string(i.param.id); });
+
+struct ExportTemplate {
+    const char* exportName;
+    int templateId;
+};
+
+void PrintTo(const ExportTemplate& e, std::ostream* os) { *os << e.exportName; }
+
+// The template's place of a control, in the open dialog's client pixels: position and size are
+// converted each on its own, as the dialog manager does.
+RECT PlaceOf(HWND dialog, const TemplateControl& control) {
+    RECT place = control.rect;  // x, y, width, height
+    MapDialogRect(dialog, &place);
+    return RECT{place.left, place.top, place.left + place.right, place.top + place.bottom};
+}
+
+class OpenListTest : public testing::TestWithParam<ExportTemplate> {};
+
+TEST_P(OpenListTest, EveryListKeepsItsTemplatePlaceOrderStyleAndFont) {
+    const DialogTemplate t = LoadDialogTemplate(KorvelLibrary::Get().Module(), GetParam().templateId,
+                                                MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
+    ASSERT_TRUE(t.found);
+    const SampleExport* which = nullptr;
+    for (const SampleExport& e : SampleExports())
+        if (std::string(e.name) == GetParam().exportName) which = &e;
+    ASSERT_NE(which, nullptr);
+    SampleHost host = which->sample();
+    const DialogRun run = RunDialog([&] { which->call(host); }, [&](DialogDriver& d) {
+        // The children in their order, which is the tab order: one per template control.
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(d.Dialog(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            children.push_back(child);
+        ASSERT_EQ(children.size(), t.controls.size());
+        const LRESULT dialogFont = SendMessageW(d.Dialog(), WM_GETFONT, 0, 0);
+        int lists = 0;
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const TemplateControl& want = t.controls[i];
+            SCOPED_TRACE("control " + std::to_string(i) + " id " + std::to_string(want.id));
+            EXPECT_EQ(GetDlgCtrlID(children[i]), want.id);
+            if (want.windowClass != L"SYSLISTVIEW32") continue;
+            ++lists;
+            RECT live{};
+            GetWindowRect(children[i], &live);
+            MapWindowPoints(nullptr, d.Dialog(), reinterpret_cast<POINT*>(&live), 2);
+            const RECT place = PlaceOf(d.Dialog(), want);
+            EXPECT_TRUE(EqualRect(&live, &place));
+            constexpr DWORD kKept = WS_VISIBLE | WS_TABSTOP | LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+            const auto style = static_cast<DWORD>(GetWindowLongPtrW(children[i], GWL_STYLE));
+            EXPECT_EQ(style & kKept, want.style & kKept);
+            // The dialog manager draws a template's border as a sunken edge.
+            const bool edged = (style & WS_BORDER) || (GetWindowLongPtrW(children[i], GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+            EXPECT_EQ(edged, (want.style & WS_BORDER) != 0);
+            EXPECT_EQ(SendMessageW(children[i], WM_GETFONT, 0, 0), dialogFont);
+        }
+        EXPECT_GT(lists, 0);
+        d.ClickItem(IDCANCEL);
+        EXPECT_TRUE(d.WaitClosed());
+    });
+    EXPECT_TRUE(run.appeared);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exports, OpenListTest,
+    testing::Values(ExportTemplate{"FXJG_SHOWDH_DLG", IDD_FXJG_SHOWDH}, ExportTemplate{"FXJG_SHOWND_DLG", IDD_FXJG_SHOWND},
+                    ExportTemplate{"FXJG_SHOWWY_DLG", IDD_FXJG_SHOWWY}, ExportTemplate{"FXJG_SHOWZB_DLG", IDD_FXJG_SHOWZB},
+                    ExportTemplate{"FXJG_SHOWZHNL_DLG", IDD_FXJG_SHOWZHNL}, ExportTemplate{"FXJG_SHOWZX_DLG", IDD_FXJG_SHOWZX},
+                    ExportTemplate{"MEMB_DESIGN_INOF_SHOWDLG", IDD_MEMB_DESIGN_INFO},
+                    ExportTemplate{"SDP_SHOWCOLOR_DLG", IDD_SDP_SHOWCLR}, ExportTemplate{"SDP_SHOWDWY_DLG", IDD_SDP_SHOWDWY}),
+    [](const testing::TestParamInfo<ExportTemplate>& i) { return std::string(i.param.exportName); });
 
 }  // namespace
