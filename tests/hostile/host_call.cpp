@@ -24,17 +24,8 @@ int RandomCount(Rng& rng, int real) {
     return values[Pick(rng, 0, 9)];
 }
 
-bool g_bigLists = false;
-
-// The count of a list that may be numbered (one or two names, or none at all): a huge count
-// opens a list of KORVEL_MAX_NUMBERED_ITEMS rows, which takes seconds; short runs stop at 5000.
-int ListCount(Rng& rng, int real, int entries) {
-    const int count = RandomCount(rng, real);
-    return !g_bigLists && entries <= 2 && count > 5000 ? 5000 : count;
-}
-
 // Items a list of `count` entries can show: the heading is no item, a single name adds one, and
-// a numbered list stops at KORVEL_MAX_NUMBERED_ITEMS.
+// a numbered list stops at KORVEL_MAX_NUMBERED_ITEMS, which a huge count reaches.
 int MostChoices(int count) { return std::clamp(count, 0, kMaxNumbered); }
 
 bool Within(const HostArg& a, std::size_t i, int lo, int hi) {
@@ -69,12 +60,7 @@ const char* const kNames[HostCall::kExports] = {
     "FXJG_SHOWDH_DLG",   "FXJG_SHOWND_DLG", "FXJG_SHOWWY_DLG",          "FXJG_SHOWZB_DLG",   "FXJG_SHOWZHNL_DLG",
     "FXJG_SHOWZX_DLG",   "MEMB_DESIGN_INOF_SHOWDLG", "SDP_SHOWCOLOR_DLG", "SDP_SHOWDWY_DLG", "SJJG_SHOWZF_DLG"};
 
-// A null name list is one empty name, a numbered list: only with a count short runs open.
-bool MayBeNullList(int count) { return g_bigLists || count <= 5000; }
-
 }  // namespace
-
-void AllowBigLists(bool allow) { g_bigLists = allow; }
 
 int HostArg::IntBefore(std::size_t i) const {
     int v = 0;
@@ -119,50 +105,50 @@ HostCall::HostCall(int which, Rng& rng) : which_(which) {
     Rng* r = &rng;
     const int option = RandomCount(rng, 3);
     // FXJG_SHOWWY_DLG reads it as the count of its numbered combinations.
-    Int("pResult", which == 2 ? ListCount(rng, 5, 1) : kNoResult, Pick(rng, 0, 2) == 0, r);
+    Int("pResult", which == 2 ? RandomCount(rng, 5) : kNoResult, Pick(rng, 0, 2) == 0, r);
     switch (which) {
     case 0:
     case 1: {
         const std::string names = RandomNameList(rng);
         const int entries = CountEntries(names);
-        const int count = ListCount(rng, entries, entries);
+        const int count = RandomCount(rng, entries);
         Int("pCount", count, true, r);
         Int("pChoice", RandomCount(rng, entries), true, r);
         Int(which == 0 ? "pSpeed" : "pDeflType", option, true, r);
-        Text("lpszNames", names, MayBeNullList(count), r);
+        Text("lpszNames", names, true, r);
         break;
     }
     case 2: {
         const std::string kinds = RandomNameList(rng), cases = RandomNameList(rng);
-        const int kindCount = ListCount(rng, CountEntries(kinds), CountEntries(kinds));
-        const int caseCount = ListCount(rng, CountEntries(cases), CountEntries(cases));
+        const int kindCount = RandomCount(rng, CountEntries(kinds));
+        const int caseCount = RandomCount(rng, CountEntries(cases));
         Int("pKindCount", kindCount, true, r);
         Int("pKind", RandomCount(rng, 4), true, r);
-        Text("lpszKinds", kinds, MayBeNullList(kindCount), r);
+        Text("lpszKinds", kinds, true, r);
         Int("pCaseCount", caseCount, true, r);
         Int("pCase", RandomCount(rng, CountEntries(cases)), true, r);
-        Text("lpszCases", cases, MayBeNullList(caseCount), r);
+        Text("lpszCases", cases, true, r);
         Text("lpszCaption", RandomNameList(rng), true, r);
         break;
     }
     case 3: {
         const std::string names = RandomNameList(rng);
-        const int count = ListCount(rng, CountEntries(names), CountEntries(names));
+        const int count = RandomCount(rng, CountEntries(names));
         Int("pCount", count, true, r);
         Int("pChoice", RandomCount(rng, CountEntries(names)), true, r);
-        Text("lpszNames", names, MayBeNullList(count), r);
+        Text("lpszNames", names, true, r);
         Text("lpszCaption", RandomNameList(rng), true, r);
         break;
     }
     case 4:
     case 5: {
         const std::string names = RandomNameList(rng);
-        const int count = ListCount(rng, CountEntries(names), CountEntries(names));
+        const int count = RandomCount(rng, CountEntries(names));
         Int("pCount", count, true, r);
         Int("pColumns", RandomCount(rng, 4), true, r);
         Int("pChoice", RandomCount(rng, CountEntries(names)), true, r);
         if (which == 5) Int("pSpeed", option, true, r);
-        Text("lpszNames", names, MayBeNullList(count), r);
+        Text("lpszNames", names, true, r);
         Text("lpszCaption", RandomNameList(rng), true, r);
         break;
     }

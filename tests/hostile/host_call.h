@@ -25,10 +25,6 @@ struct HostArg {
     std::size_t Ints() const { return before.size() / sizeof(int); }
 };
 
-// Whether random calls may open numbered lists of KORVEL_MAX_NUMBERED_ITEMS rows (seconds each):
-// long runs do, short runs keep numbered lists to 5000 rows.
-void AllowBigLists(bool allow);
-
 class HostCall {
 public:
     // A call of export `which` (0...9, ordinal order) made from `rng`.

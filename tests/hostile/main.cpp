@@ -1,5 +1,5 @@
 // korvel_hostile: the library under a hostile host, in three runs.
-//   korvel_hostile [--rng N] [--calls N] [--call K] [--big-lists 1]
+//   korvel_hostile [--rng N] [--calls N] [--call K]
 //                                                      random calls with random arguments and input
 //   korvel_hostile --soak N                             N open-press-OK calls of every export
 //   korvel_hostile --reload N                           load, call, unload the library N times
@@ -25,7 +25,6 @@ struct Options {
     long only = -1;  // --call K
     long soak = 0;
     long reload = 0;
-    bool bigLists = false;
 };
 
 Options Parse(int argc, char** argv) {
@@ -38,21 +37,19 @@ Options Parse(int argc, char** argv) {
         else if (arg == "--call") o.only = std::strtol(value, nullptr, 10);
         else if (arg == "--soak") o.soak = std::strtol(value, nullptr, 10);
         else if (arg == "--reload") o.reload = std::strtol(value, nullptr, 10);
-        else if (arg == "--big-lists") o.bigLists = std::strtol(value, nullptr, 10) != 0;
     }
     return o;
 }
 
 // Set while a call runs, for the fault report.
 unsigned long long g_rng = 0;
-bool g_bigLists = false;
 long g_call = -1;
 const HostCall* g_current = nullptr;
 
 void Reproducer(const char* what) {
     std::printf("FAIL call %ld: %s\n", g_call, what);
     if (g_current) std::printf("  %s\n", g_current->Describe().c_str());
-    std::printf("  reproduce: korvel_hostile.exe --rng %llu --call %ld%s\n", g_rng, g_call, g_bigLists ? " --big-lists 1" : "");
+    std::printf("  reproduce: korvel_hostile.exe --rng %llu --call %ld\n", g_rng, g_call);
     std::fflush(stdout);
 }
 
@@ -133,8 +130,6 @@ bool HostileCall(HMODULE korvel, unsigned long long start, long k) {
 
 int RunHostile(HMODULE korvel, const Options& o) {
     g_rng = o.rng;
-    AllowBigLists(o.bigLists);
-    g_bigLists = o.bigLists;
     const long first = o.only >= 0 ? o.only : 0;
     const long last = o.only >= 0 ? o.only + 1 : o.calls;
     long failures = 0;
