@@ -159,14 +159,12 @@ void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
 }
 
 void CCheckListCtrl::ChooseRow(int row) {
-    // Only the radios of the old and the new row change; the list repaints those rows.
-    if (row >= 0 && row != m_nSelected) {
-        const int before = m_nSelected;
-        m_nSelected = row;
-        RedrawRow(before < GetItemCount() ? before : -1);
-    }
+    // Only the radios of the old and the new row change: those rows are drawn again.
+    const int before = m_nSelected;
+    if (row >= 0) m_nSelected = row;
     SelectChosenRow(false);
-    RedrawRow(m_nSelected < GetItemCount() ? m_nSelected : -1);
+    RedrawRow(before);
+    if (m_nSelected != before) RedrawRow(m_nSelected);
 }
 
 void CCheckListCtrl::GetCheckStates(int* pOut) const {
@@ -193,14 +191,16 @@ LRESULT CCheckListCtrl::OnPress(UINT message, WPARAM flags, LPARAM point) {
     LVHITTESTINFO hit{};
     hit.pt = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     if (HitTest(hit) >= 0) HandleClick(hit.iItem, hit.flags);
-    // The list's own handling: focus and selection; in check mode it also flips the pressed
-    // check box, which HandleClick has already set.
+    // The list's own handling: focus and selection (its flip of a pressed check box shows
+    // nothing: the images are the model's).
     return DefaultProc(message, flags, point);
 }
 
 void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
     if (m_nMode == kCheckMode) {
         if (!(nFlags & LVHT_ONITEMSTATEICON) || nItem >= m_states.RowCount()) return;
+        // The checks shown are always the model's: the list asks for each row's image, so its
+        // own toggle of the pressed box (and of the space key) changes nothing.
         m_states.Press(nItem);
         RedrawVisibleRows();  // select-all changes every row, a row may change select-all
         return;
@@ -213,20 +213,4 @@ void CCheckListCtrl::FollowKeyboardSelection() {
     // The keys (arrows, Home, End, pages, typing a name's start) moved the selection: the radio
     // goes with it. A key that cleared the selection leaves the choice, highlighted again.
     ChooseRow(GetNextItem(-1, LVNI_SELECTED));
-}
-
-bool CCheckListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
-    if (header.code != LVN_ITEMCHANGING) return false;
-    // LVN_ITEMCHANGING: TRUE prevents the change.
-    result = RefusesCheckChange(reinterpret_cast<const NMLISTVIEW&>(header)) ? TRUE : FALSE;
-    return true;
-}
-
-bool CCheckListCtrl::RefusesCheckChange(const NMLISTVIEW& change) const {
-    // In check mode the checks shown are always the model's: the list's own toggles (the space
-    // key, or a press the model has not seen) are refused, so what is shown is what comes back.
-    if (m_nMode != kCheckMode || !(change.uChanged & LVIF_STATE)) return false;
-    if (!((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK)) return false;
-    if (change.iItem < 0 || change.iItem >= m_states.RowCount()) return false;
-    return (change.uNewState & LVIS_STATEIMAGEMASK) != CheckImage(change.iItem);
 }

@@ -46,7 +46,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::wstring RowText(int row, int column) const override;
     UINT RowStateImage(int row) const override;
-    bool OnListNotify(NMHDR& header, LRESULT& result) override;
 
 private:
     void StoreItems(int nCount, int nMode, int nSelected, const int* pStates, std::vector<std::wstring> names);
@@ -61,7 +60,6 @@ private:
     UINT RadioImage(int row) const;
     void SelectChosenRow(bool scrollIntoView) const;
     void ChooseRow(int row);  // radio mode: the radio and the selection move to the row
-    bool RefusesCheckChange(const NMLISTVIEW& change) const;
     void FollowKeyboardSelection();
 
     core::ChoiceNames m_names;

@@ -51,9 +51,9 @@ public:
     bool RedrawItems(int first, int last) const {
         return SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(first), last) != 0;
     }
-    // Repaints one row; nothing for -1 (no row).
+    // Repaints one row; nothing for a row the list does not have (-1: none).
     void RedrawRow(int row) const {
-        if (row >= 0) RedrawItems(row, row);
+        if (row >= 0 && row < GetItemCount()) RedrawItems(row, row);
     }
     int GetNextItem(int after, UINT flags) const;
     void SetSelectionMark(int item) const { SendMessage(LVM_SETSELECTIONMARK, 0, item); }
