@@ -253,9 +253,10 @@ void CButtonListCtrl::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void CButtonListCtrl::DrawListRow(HDC dc, int row, bool focus) {
-    const UINT state = GetItemState(row, 0xFFFF);
-    const bool selected = ((focus || (GetStyle() & LVS_SHOWSELALWAYS)) && (state & LVIS_SELECTED)) ||
-                          (state & LVIS_DROPHILITED);
+    // Only the states the list keeps for a list whose rows are its owner's: any other bit it
+    // reports is not the row's (Wine leaves them as its stack held them).
+    const UINT state = GetItemState(row, LVIS_SELECTED | LVIS_FOCUSED);
+    const bool selected = (focus || (GetStyle() & LVS_SHOWSELALWAYS)) && (state & LVIS_SELECTED);
     const RECT all = RowHighlightRect(row);
     RECT label{};
     GetItemRect(row, label, LVIR_LABEL);
