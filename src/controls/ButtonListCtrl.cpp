@@ -138,9 +138,11 @@ LRESULT CButtonListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_KEYDOWN:
         if (m_bGrid && OnGridKey(static_cast<UINT>(wParam))) return 0;
         [[fallthrough]];
+    case WM_CHAR:
     case WM_RBUTTONDOWN: {
         // The platform may clear the selection (a press on empty space, Ctrl+Space): the choice
-        // stays, and so does its highlight.
+        // stays, and so does its highlight. It moves the selection fast only from none.
+        ClearSelection();
         const LRESULT result = DefaultProc(message, wParam, lParam);
         KeepChoiceHighlighted();
         return result;
@@ -167,6 +169,7 @@ void CButtonListCtrl::OnLButtonDown(UINT flags, POINT point) {
         m_nSelCol = col;
         CellToSelection();
     }
+    ClearSelection();  // the platform moves the selection fast only from none
     DefaultProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
     KeepChoiceHighlighted();
     if (m_hWnd) RedrawChoiceRows(chosenBefore);
@@ -207,7 +210,7 @@ void CButtonListCtrl::OnItemChanged(const NMLISTVIEW& change) {
 
 void CButtonListCtrl::KeepChoiceHighlighted() {
     if (m_bGrid || !m_hWnd || m_nSelRow < 0 || m_nSelRow >= GetItemCount()) return;
-    if (GetNextItem(-1, LVNI_SELECTED) == -1) SetItemState(m_nSelRow, LVIS_SELECTED, LVIS_SELECTED);
+    if (SelectedRow() == -1) SetItemState(m_nSelRow, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void CButtonListCtrl::OnFocusChange(HWND other) {

@@ -153,6 +153,7 @@ void CCheckListCtrl::SelectChosenRow(bool scrollIntoView) const {
     // A choice that is no row selects nothing: -1 would select every row.
     if (m_nSelected < 0 || m_nSelected >= GetItemCount()) return;
     // The focus state too, so that the keys move on from the chosen row.
+    if (SelectedRow() != m_nSelected) ClearSelection();  // the list selects fast only from none
     SetSelectionMark(m_nSelected);
     SetItemState(m_nSelected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (scrollIntoView) EnsureVisible(m_nSelected, false);
@@ -178,8 +179,13 @@ LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnPress(message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_CHAR: {
+        // The list moves the selection fast only from none; a key that moves nothing leaves
+        // the row selected as it was.
+        const int before = SelectedRow();
+        ClearSelection();
         const LRESULT result = DefaultProc(message, wParam, lParam);
         if (m_nMode == kRadioMode) FollowKeyboardSelection();
+        else if (before >= 0 && SelectedRow() == -1) SetItemState(before, LVIS_SELECTED, LVIS_SELECTED);
         return result;
     }
     default:
@@ -190,7 +196,10 @@ LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CCheckListCtrl::OnPress(UINT message, WPARAM flags, LPARAM point) {
     LVHITTESTINFO hit{};
     hit.pt = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    if (HitTest(hit) >= 0) HandleClick(hit.iItem, hit.flags);
+    const int row = HitTest(hit);
+    if (row >= 0) HandleClick(hit.iItem, hit.flags);
+    // The list moves the selection fast only from none; a press on a check box moves none.
+    if (m_nMode == kCheckMode && !(row >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))) ClearSelection();
     // The list's own handling: focus and selection (its flip of a pressed check box shows
     // nothing: the images are the model's).
     return DefaultProc(message, flags, point);
@@ -212,5 +221,5 @@ void CCheckListCtrl::HandleClick(int nItem, UINT nFlags) {
 void CCheckListCtrl::FollowKeyboardSelection() {
     // The keys (arrows, Home, End, pages, typing a name's start) moved the selection: the radio
     // goes with it. A key that cleared the selection leaves the choice, highlighted again.
-    ChooseRow(GetNextItem(-1, LVNI_SELECTED));
+    ChooseRow(SelectedRow());
 }

@@ -53,6 +53,17 @@ void CVirtualListCtrl::RedrawVisibleRows() const {
     RedrawItems(top, std::min(top + GetCountPerPage(), rows - 1));
 }
 
+int CVirtualListCtrl::SelectedRow() const {
+    const int focused = GetNextItem(-1, LVNI_FOCUSED);
+    if (focused >= 0 && (GetItemState(focused, LVIS_SELECTED) & LVIS_SELECTED)) return focused;
+    return GetNextItem(-1, LVNI_SELECTED);
+}
+
+void CVirtualListCtrl::ClearSelection() const {
+    const int selected = SelectedRow();
+    if (selected >= 0) SetItemState(selected, 0, LVIS_SELECTED);
+}
+
 bool CVirtualListCtrl::OnReflectedNotify(NMHDR& header, LRESULT& result) {
     switch (header.code) {
     case LVN_GETDISPINFOW:

@@ -26,6 +26,13 @@ public:
     void StateImagesFromOwner() const { SendMessage(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK); }
     // Repaints the rows now on screen.
     void RedrawVisibleRows() const;
+    // The selected row, or -1: the focused row when it is the selected one, as in a list of one
+    // selection it nearly always is (one message), else a search from the first row.
+    int SelectedRow() const;
+    // Deselects the selected row, one message. Call it before the selection moves: Wine moves
+    // the selection of a list like this one by deselecting every row in turn unless none is
+    // selected (about 0.6 microseconds a row: 6 ms a press at 10,000 rows, 0.6 s at a million).
+    void ClearSelection() const;
 
 protected:
     // The text of a row's column; every row of 0 <= row < GetItemCount() has one.
