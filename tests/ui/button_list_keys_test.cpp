@@ -35,23 +35,35 @@ void PressBelowRows(DialogDriver& d, const ListView& list) {
     d.Click(list.Handle(), POINT{last.left + 5, client.bottom - 4});
 }
 
-// Runs the steps, lets `check` read what the list shows, then confirms with Enter.
-void RunSteps(ChoiceExport which, HostVars& vars, const KeyCase& c, const std::function<void(const ListView&)>& check) {
-    vars.choice = c.choice;
+// Opens the dialog with the host's choice, lets `act` work the list and `check` read what it
+// shows, then confirms with Enter; OK must hand back `returned` (1-based).
+void RunAndConfirm(ChoiceExport which, HostVars& vars, int choice, int returned,
+                   const std::function<void(DialogDriver&, const ListView&)>& act,
+                   const std::function<void(const ListView&)>& check) {
+    vars.choice = choice;
     const DialogRun run = RunDialog([&] { CallExport(which, vars); },
                                     [&](DialogDriver& d) {
-                                        ListView list(d.Item(IDC_LIST_BUTTONS));
-                                        for (UINT step : c.steps) {
-                                            if (step == kPressBelowRows) PressBelowRows(d, list);
-                                            else d.KeyTo(list.Handle(), step);
-                                        }
+                                        const ListView list(d.Item(IDC_LIST_BUTTONS));
+                                        act(d, list);
                                         check(list);
                                         d.KeyTo(list.Handle(), VK_RETURN);
                                         EXPECT_TRUE(d.WaitClosed());
                                     });
     EXPECT_TRUE(run.appeared);
     EXPECT_EQ(vars.result, 0);
-    EXPECT_EQ(vars.choice, c.returned);
+    EXPECT_EQ(vars.choice, returned);
+}
+
+// Runs the steps, lets `check` read what the list shows, then confirms with Enter.
+void RunSteps(ChoiceExport which, HostVars& vars, const KeyCase& c, const std::function<void(const ListView&)>& check) {
+    RunAndConfirm(which, vars, c.choice, c.returned,
+                  [&](DialogDriver& d, const ListView& list) {
+                      for (UINT step : c.steps) {
+                          if (step == kPressBelowRows) PressBelowRows(d, list);
+                          else d.KeyTo(list.Handle(), step);
+                      }
+                  },
+                  check);
 }
 
 class ListLookKeyTest : public testing::TestWithParam<KeyCase> {};
@@ -96,17 +108,10 @@ TEST_P(ListLookTypingTest, TypedNameIsHighlightedAndComesBack) {
     HostVars vars;
     vars.names = Gbk(L"工况|Dead|Live|Wind|Wood|地震");
     vars.count = 6;
-    vars.choice = c.choice;
-    RunDialog([&] { CallExport(ChoiceExport::ShowND, vars); },
-              [&](DialogDriver& d) {
-                  const ListView list(d.Item(IDC_LIST_BUTTONS));
-                  d.TypeTo(list.Handle(), c.typed);
-                  EXPECT_EQ(list.SelectedRows(), std::vector<int>{c.highlighted});
-                  d.KeyTo(list.Handle(), VK_RETURN);
-                  EXPECT_TRUE(d.WaitClosed());
-              });
-    EXPECT_EQ(vars.result, 0);
-    EXPECT_EQ(vars.choice, c.highlighted + 1);
+    RunAndConfirm(
+        ChoiceExport::ShowND, vars, c.choice, c.highlighted + 1,
+        [&](DialogDriver& d, const ListView& list) { d.TypeTo(list.Handle(), c.typed); },
+        [&](const ListView& list) { EXPECT_EQ(list.SelectedRows(), std::vector<int>{c.highlighted}); });
 }
 
 INSTANTIATE_TEST_SUITE_P(
