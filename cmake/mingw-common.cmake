@@ -15,5 +15,8 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # llvm-dlltool writes the import library that MSVC links against.
 find_program(KORVEL_DLLTOOL NAMES llvm-dlltool llvm-dlltool-14 REQUIRED)
 
-find_program(KORVEL_WINE wine REQUIRED)
+# Wine through the launcher of scripts/wine-bin, which also runs 64-bit programs on a kernel
+# without 32-bit support.
+find_program(KORVEL_SYSTEM_WINE wine REQUIRED)
+get_filename_component(KORVEL_WINE ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-bin/wine ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KORVEL_WINE})

@@ -1,5 +1,6 @@
 // The colour table: a name column as wide as the widest name allows, an 80-pixel colour column,
-// rows 20 pixels high; OK reads each row's colour back as a colour number.
+// rows 20 pixels high (at 96 DPI; all follow the dialog's DPI); OK reads each row's colour back
+// as a colour number.
 #include "colour/SDP_ShowCLR.h"
 
 #include <algorithm>
@@ -34,13 +35,12 @@ void CSDP_ShowCLR::DoDataExchange(platform::CDataExchange* pDX) { platform::DDX_
 BOOL CSDP_ShowCLR::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.DeleteAllItems();
-    const int clientWidth = m_list.GetClientRect().right;
-    const int nameWidth = std::max(WidestName(), clientWidth - CListCtrlEx::kColorColumnWidth);
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    m_list.SetRowHeight(m_imageList, kRowHeight);
-    m_list.InsertColumn(0, L"项目", LVCFMT_LEFT, nameWidth, 0);
-    m_list.InsertColumn(kColorColumn, L"颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, kColorColumn);
+    m_list.SetRowHeight(kRowHeight);
+    m_list.InsertColumn(0, L"项目", LVCFMT_LEFT, 0, 0);
+    m_list.InsertColumn(kColorColumn, L"颜色", LVCFMT_LEFT, m_list.ColorColumnWidth(), kColorColumn);
     m_list.SetColorColumn(kColorColumn);
+    SizeNameColumn();
     m_list.SetItemCount(std::max(m_nCount - 1, 0));
     {
         platform::RedrawGuard noRedraw(m_list.m_hWnd);
@@ -57,9 +57,21 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
     return TRUE;
 }
 
+void CSDP_ShowCLR::OnDpiChanged(int dpi) {
+    CDialog::OnDpiChanged(dpi);  // the colour column and the rows
+    SizeNameColumn();
+}
+
+void CSDP_ShowCLR::SizeNameColumn() {
+    const int rest = m_list.ClientWidthWithoutScrollBar() - m_list.ColorColumnWidth();
+    m_list.SetColumnWidth(0, std::max(WidestName() + m_list.LabelMargins(), rest));
+}
+
 int CSDP_ShowCLR::WidestName() const {
-    // Measured in the DC's default font, entry 0 included although it gets no row.
-    platform::ClientDC dc(m_hWnd);
+    // Measured in the list's font, entry 0 included although it gets no row.
+    platform::ClientDC dc(m_list.m_hWnd);
+    const HFONT font = m_list.GetFont();
+    platform::SelectGuard useFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
     return platform::WidestText(dc.get(), m_pNames, m_nCount);
 }
 

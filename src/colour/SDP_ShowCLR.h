@@ -9,7 +9,6 @@
 #include "controls/ListCtrlEx.h"
 #include "platform/dialog.h"
 #include "platform/host_caption.h"
-#include "platform/image_list.h"
 
 class CSDP_ShowCLR : public platform::CDialog {
 public:
@@ -31,8 +30,9 @@ protected:
     void OnOK() override;
 
 private:
+    void OnDpiChanged(int dpi) override;
+    void SizeNameColumn();  // the widest name, or the room the colour column leaves
     int WidestName() const;
 
-    platform::CImageList m_imageList;
     CListCtrlEx m_list;
 };

@@ -42,7 +42,7 @@ void CSDP_ShowDWY::DoDataExchange(platform::CDataExchange* pDX) {
 BOOL CSDP_ShowDWY::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    m_list.SetRowHeight(m_imageList, kRowHeight);
+    m_list.SetRowHeight(kRowHeight);
     m_strLabel = core::ContourCountLabel(m_nMode);
     InsertColumns();
     m_list.SetEditColumn(kValueColumn);
@@ -53,12 +53,23 @@ BOOL CSDP_ShowDWY::OnInitDialog() {
 }
 
 void CSDP_ShowDWY::InsertColumns() {
-    // Measured while the list is empty, so without a scroll bar.
-    const int clientWidth = m_list.GetClientRect().right;
-    const int otherWidth = std::max((clientWidth - CListCtrlEx::kColorColumnWidth) / 2, CListCtrlEx::kColorColumnWidth);
-    m_list.InsertColumn(0, L"序号", LVCFMT_LEFT, otherWidth, 0);
-    m_list.InsertColumn(kValueColumn, core::ContourValueHeading(m_nMode), LVCFMT_LEFT, otherWidth, kValueColumn);
-    m_list.InsertColumn(kColorColumn, L"线颜色", LVCFMT_LEFT, CListCtrlEx::kColorColumnWidth, kColorColumn);
+    m_list.InsertColumn(0, L"序号", LVCFMT_LEFT, 0, 0);
+    m_list.InsertColumn(kValueColumn, core::ContourValueHeading(m_nMode), LVCFMT_LEFT, 0, kValueColumn);
+    m_list.InsertColumn(kColorColumn, L"线颜色", LVCFMT_LEFT, m_list.ColorColumnWidth(), kColorColumn);
+    SizeColumns();
+}
+
+void CSDP_ShowDWY::SizeColumns() {
+    // The number and value columns share what the colour column leaves, but are never narrower.
+    const int colorWidth = m_list.ColorColumnWidth();
+    const int otherWidth = std::max((m_list.ClientWidthWithoutScrollBar() - colorWidth) / 2, colorWidth);
+    m_list.SetColumnWidth(0, otherWidth);
+    m_list.SetColumnWidth(kValueColumn, otherWidth);
+}
+
+void CSDP_ShowDWY::OnDpiChanged(int dpi) {
+    CDialog::OnDpiChanged(dpi);  // the colour column and the rows
+    SizeColumns();
 }
 
 void CSDP_ShowDWY::FillList() {

@@ -10,7 +10,6 @@
 #include "controls/ListCtrlEx.h"
 #include "core/contour_text.h"
 #include "platform/dialog.h"
-#include "platform/image_list.h"
 
 class CSDP_ShowDWY : public platform::CDialog {
 public:
@@ -38,9 +37,10 @@ protected:
 
 private:
     void InsertColumns();
+    void SizeColumns();
+    void OnDpiChanged(int dpi) override;
     void FillList();
     void OnUpdateList();
 
-    platform::CImageList m_imageList;
     CListCtrlEx m_list;
 };

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "controls/RowHeight.h"
+#include "core/dpi_scale.h"
 #include "core/fit_text.h"
 #include "core/grid_keys.h"
 #include "core/names.h"
@@ -28,13 +29,11 @@ constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_RE
 // its terminating zero: the length the dialogs have always drawn. GetItemText hands back the
 // whole text, so the cut is made here, on purpose.
 constexpr std::size_t kMaxDrawnBytes = 259;
-// Room FitText leaves beside a text, half of it on either side.
+// Room FitText leaves beside a text at 96 DPI, half of it on either side.
 constexpr int kListTextOffset = 4;
 constexpr int kGridTextOffset = 12;
-constexpr int kListTextInset = kListTextOffset / 2;
-constexpr int kGridTextInset = kGridTextOffset / 2;
-// A numbered list is measured by its prefix and four digits.
-constexpr wchar_t kNumberSample[] = L"1234";
+// A numbered list is measured by its prefix and four digits, or its last number if longer.
+const std::wstring kNumberSample = L"1234";
 
 std::wstring FitText(HDC dc, std::wstring_view text, int width, int offset) {
     return core::FitText(core::CutToGbkBytes(text, kMaxDrawnBytes), width, offset,
@@ -69,6 +68,7 @@ void CButtonListCtrl::SetListItems(int nCount, int nColumns, int nSelected, cons
 
 void CButtonListCtrl::InitList() {
     ModifyStyle(0, LVS_OWNERDRAWFIXED);
+    m_nColumnsAsked = m_nColumns;
     // The look follows the columns asked for; fitting may lower the count later, not the look.
     if (m_nColumns == 1) m_bGrid = FALSE;
     if (m_bGrid) {
@@ -81,19 +81,30 @@ void CButtonListCtrl::InitList() {
         SetExtendedStyle(kListStyle);
     }
 
+    LayOut();
+}
+
+void CButtonListCtrl::OnDpiChanged(int dpi) {
+    CVirtualListCtrl::OnDpiChanged(dpi);  // the rows' height
+    if (!m_hWnd || GetColumnCount() == 0) return;
+    // The columns are fitted again in the new font; the choice stays.
+    while (GetColumnCount() > 0 && DeleteColumn(0)) {
+    }
+    LayOut();
+    Invalidate(true);
+}
+
+void CButtonListCtrl::LayOut() {
     const int clientWidth = GetClientRect().right;
     // One column or fewer asked for is one column whatever the texts: they are measured only
-    // where more columns might fit.
-    if (m_nColumns > 1) {
-        // Measured in the DC's default font: the control's font is not selected.
-        ClientDC dc(m_hWnd);
-        m_nColumns = core::FitColumnCount(m_nColumns, clientWidth, WidestText(dc.get()));
-    } else {
-        m_nColumns = 1;
-    }
+    // where more columns might fit. A column holds a text with the room the drawing leaves
+    // beside it.
+    m_nColumns = m_nColumnsAsked > 1
+                     ? core::FitColumnCount(m_nColumnsAsked, clientWidth, WidestText() + TextOffset())
+                     : 1;
     const int columnWidth = core::ColumnWidth(clientWidth, m_nColumns);
 
-    SetRowHeight(m_imageList, kRowHeight);
+    SetRowHeight(kRowHeight);
     for (int col = 0; col < m_nColumns; ++col)
         InsertColumn(col, m_names.EntryOrEmpty(col), LVCFMT_CENTER, columnWidth, col);
     SetRowCount(core::RowCount(m_names.ItemCount(), m_nColumns));
@@ -108,9 +119,17 @@ void CButtonListCtrl::InitList() {
     if (m_nSelRow >= 0) EnsureVisible(m_nSelRow, false);
 }
 
-int CButtonListCtrl::WidestText(HDC dc) const {
-    if (m_bNumbered) return TextWidth(dc, m_names.Prefix() + kNumberSample);
-    return platform::WidestText(dc, m_names.Entries(), m_nCount);
+int CButtonListCtrl::WidestText() const {
+    // In the font the rows are drawn in.
+    ClientDC dc(m_hWnd);
+    const HFONT font = GetFont();
+    platform::SelectGuard useFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    if (m_bNumbered) return platform::WidestText(dc.get(), m_names.NumberedSamples(kNumberSample), 2);
+    return platform::WidestText(dc.get(), m_names.Entries(), m_nCount);
+}
+
+int CButtonListCtrl::TextOffset() const {
+    return core::ScaleToDpi(m_bGrid ? kGridTextOffset : kListTextOffset, Dpi());
 }
 
 std::wstring CButtonListCtrl::RowText(int row, int column) const {
@@ -263,11 +282,12 @@ void CButtonListCtrl::DrawListRow(HDC dc, int row, bool focus) {
     const RECT all = RowHighlightRect(row);
     RECT label{};
     GetItemRect(row, label, LVIR_LABEL);
-    const std::wstring text = FitText(dc, RowText(row, 0), label.right - label.left, kListTextOffset);
+    const int offset = TextOffset();
+    const std::wstring text = FitText(dc, RowText(row, 0), label.right - label.left, offset);
 
     auto drawText = [&] {
         RECT textRect = label;
-        InflateRect(&textRect, -kListTextInset, 0);
+        InflateRect(&textRect, -offset / 2, 0);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
                   DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
         if ((state & LVIS_FOCUSED) && focus) DrawFocusRect(dc, &all);
@@ -287,14 +307,15 @@ void CButtonListCtrl::DrawGridRow(HDC dc, int row) {
     GetItemRect(row, cell, LVIR_LABEL);  // the cell of column 0
     int format = 0;
     int width = 0;
+    const int offset = TextOffset();
     for (int col = 0; GetColumnFormatAndWidth(col, format, width); ++col) {
         const bool chosen = row == m_nSelRow && col == m_nSelCol;
         auto drawCell = [&] {
             const std::wstring text = RowText(row, col);
             if (text.empty()) return;
-            const std::wstring fitted = FitText(dc, text, cell.right - cell.left, kGridTextOffset);
+            const std::wstring fitted = FitText(dc, text, cell.right - cell.left, offset);
             RECT textRect = cell;
-            InflateRect(&textRect, -kGridTextInset, 0);
+            InflateRect(&textRect, -offset / 2, 0);
             DrawTextW(dc, fitted.c_str(), static_cast<int>(fitted.size()), &textRect,
                       DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
         };

@@ -7,7 +7,6 @@
 
 #include "core/button_list_layout.h"
 #include "core/choice_names.h"
-#include "platform/image_list.h"
 #include "platform/virtual_list_ctrl.h"
 
 class CButtonListCtrl : public platform::CVirtualListCtrl {
@@ -19,13 +18,16 @@ public:
     void SetListItems(int nCount, int nColumns, int nSelected, const char* lpszNames);
     // Decides the look and builds columns and rows; once, after the control is subclassed.
     void InitList();
+    // Fits the columns again in the new font and rows; the choice stays.
+    void OnDpiChanged(int dpi) override;
 
     // The row under `point` or -1, with its column in *pColumn.
     int HitTestCell(POINT point, int* pColumn) const;
 
     BOOL m_bFullRowSel = FALSE;
     BOOL m_bGrid = TRUE;
-    int m_nColumns = 2;
+    int m_nColumns = 2;  // the columns shown
+    int m_nColumnsAsked = 2;
     int m_nCount = 0;
     int m_nSelected = 0;  // the choice, read by the dialog after it closed with OK
     int m_nSelRow = 0;
@@ -49,12 +51,13 @@ private:
     void KeepChoiceHighlighted();
     void OnFocusChange(HWND other);
     void RedrawSelectedRows();
-    int WidestText(HDC dc) const;
+    void LayOut();
+    int WidestText() const;
+    int TextOffset() const;  // the room FitText leaves beside a text
     void SelectionToCell();
     int CellToSelection();
     RECT RowHighlightRect(int row) const;
 
     core::ChoiceNames m_names;
-    platform::CImageList m_imageList;
     COLORREF m_clrTextBk;
 };

@@ -10,11 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/fit_text.h"
 #include "core/names.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
-#include "platform/screen_dpi.h"
+#include "platform/mark_images.h"
 #include "platform/text_width.h"
 #include "res/resource.h"
 
@@ -29,12 +28,9 @@ constexpr int kUnchecked = 1;
 constexpr int kChecked = 2;
 constexpr int kRadioOff = 2;
 constexpr int kRadioOn = 3;
-// Room a row needs beside its text: the label's margins on both sides (LVM_GETSTRINGWIDTH
-// remarks: the string width alone truncates the text).
-constexpr int kLabelMargins = 12;
 const wchar_t kSelectAll[] = L"全选";
-// A numbered list is measured by its prefix and three digits.
-constexpr wchar_t kNumberSample[] = L"123";
+// A numbered list is measured by its prefix and three digits, or its last number if longer.
+const std::wstring kNumberSample = L"123";
 
 int StateImageWidth(HIMAGELIST images) {
     int cx = 0;
@@ -42,10 +38,6 @@ int StateImageWidth(HIMAGELIST images) {
     return images && ImageList_GetIconSize(images, &cx, &cy) ? cx : 0;
 }
 }  // namespace
-
-CCheckListCtrl::CCheckListCtrl() {
-    m_imageList.Create(IDB_RADIO_IMAGES, kRadioImageWidth, 1, kMaskColor);
-}
 
 void CCheckListCtrl::SetListItems(int nCount, int nMode, int nSelected, const int* pStates, const char* lpszNames) {
     StoreItems(nCount, nMode, nSelected, pStates, platform::SplitGbkNames(core::HostString(lpszNames)));
@@ -82,37 +74,46 @@ void CCheckListCtrl::InitList() {
     SelectChosenRow(true);
 }
 
-void CCheckListCtrl::UseCheckBoxes() {
-    // Already showing the enlarged check boxes: the list keeps them.
-    if (m_checkBoxes.GetSafeHandle() && GetImageList(LVSIL_STATE) == m_checkBoxes.GetSafeHandle()) return;
-    // The check boxes are the platform's own state images: detach ours first, and let the
-    // list destroy its own with its window (LVS_SHAREIMAGELISTS).
-    if (GetImageList(LVSIL_STATE) == m_imageList.GetSafeHandle()) SetImageList(nullptr, LVSIL_STATE);
-    ModifyStyle(LVS_SHAREIMAGELISTS, 0);
-    SetExtendedStyle(kCheckModeStyle);
-    EnlargeCheckBoxes();
+void CCheckListCtrl::DetachOwnImages() {
+    // Ours are shared (LVS_SHAREIMAGELISTS): the list lets go of them and destroys nothing.
+    HIMAGELIST shown = GetImageList(LVSIL_STATE);
+    if (shown && (shown == m_imageList.GetSafeHandle() || shown == m_checkBoxes.GetSafeHandle()))
+        SetImageList(nullptr, LVSIL_STATE);
 }
 
-void CCheckListCtrl::EnlargeCheckBoxes() {
-    // The platform draws its check boxes for 96 DPI: above it they are replaced by a copy as much
-    // larger as the radio images, which this list then keeps and shares (LVS_SHAREIMAGELISTS).
-    const int factor = platform::ScreenImageFactor();
+void CCheckListCtrl::UseCheckBoxes() {
+    // The platform makes its check boxes as the style is turned on, for the DPI it knows, and
+    // destroys them itself when it is turned off (no LVS_SHAREIMAGELISTS): turned off and on
+    // here, they are made afresh, also after a DPI change.
+    DetachOwnImages();
+    ModifyStyle(LVS_SHAREIMAGELISTS, 0);
+    SetExtendedStyle(kRadioModeStyle);
+    SetExtendedStyle(kCheckModeStyle);
+    FitCheckBoxesToDpi();
+}
+
+void CCheckListCtrl::FitCheckBoxesToDpi() {
+    // Check boxes made for another DPI than the list's (a DPI change the platform did not
+    // follow) are replaced by a copy drawn at the list's, which this list then keeps and shares.
     HIMAGELIST platformBoxes = GetImageList(LVSIL_STATE);
-    if (factor == 1 || !platformBoxes || platformBoxes == m_checkBoxes.GetSafeHandle()) return;
-    if (!m_checkBoxes.CreateEnlarged(platformBoxes, factor)) return;
+    platform::UniqueImageList sized = platform::MarksForDpi(platformBoxes, Dpi());
+    if (!sized) return;
+    m_checkBoxes.Attach(std::move(sized));
     ModifyStyle(0, LVS_SHAREIMAGELISTS);
     SetImageList(m_checkBoxes.GetSafeHandle(), LVSIL_STATE);
     ImageList_Destroy(platformBoxes);  // the list no longer holds it, and it was the list's own
 }
 
 void CCheckListCtrl::UseRadioImages() {
-    // Enlarged check boxes are ours: detached before the list drops its check boxes.
-    if (m_checkBoxes.GetSafeHandle() && GetImageList(LVSIL_STATE) == m_checkBoxes.GetSafeHandle())
-        SetImageList(nullptr, LVSIL_STATE);
+    platform::CImageList radios;
+    radios.CreateMarks(IDB_RADIO_IMAGES, kRadioImageWidth, kMaskColor, Dpi(), kRadioOff - 1);
+    // The platform's check boxes go with the style; ours are let go of first.
+    DetachOwnImages();
     SetExtendedStyle(kRadioModeStyle);
     // The radio images are ours: the list must not destroy them (LVS_SHAREIMAGELISTS).
     ModifyStyle(0, LVS_SHAREIMAGELISTS);
-    SetImageList(m_imageList.GetSafeHandle(), LVSIL_STATE);
+    SetImageList(radios.GetSafeHandle(), LVSIL_STATE);
+    m_imageList = std::move(radios);
 }
 
 int CCheckListCtrl::ColumnWidth() const {
@@ -122,10 +123,22 @@ int CCheckListCtrl::ColumnWidth() const {
     platform::ClientDC dc(m_hWnd);
     const HFONT font = GetFont();
     platform::SelectGuard useFont(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    const int widest = m_bNumbered ? platform::TextWidth(dc.get(), m_names.Prefix() + kNumberSample)
+    const int widest = m_bNumbered ? platform::WidestText(dc.get(), m_names.NumberedSamples(kNumberSample), 2)
                                    : platform::WidestText(dc.get(), m_names.Entries(), m_nCount);
-    const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + kLabelMargins;
+    const int needed = widest + StateImageWidth(GetImageList(LVSIL_STATE)) + LabelMargins();
     return std::max(static_cast<int>(GetClientRect().right), needed);
+}
+
+void CCheckListCtrl::OnDpiChanged(int dpi) {
+    CVirtualListCtrl::OnDpiChanged(dpi);
+    if (!m_hWnd || !m_bHasItems) return;
+    // The rows, checks, choice, selection and focus stay; the marks and the width follow.
+    if (m_nMode == kCheckMode) UseCheckBoxes();
+    else if (m_nMode == kRadioMode) UseRadioImages();
+    else return;
+    StateImagesFromOwner();
+    SetColumnWidth(0, ColumnWidth());
+    Invalidate(true);
 }
 
 int CCheckListCtrl::RowCount() const { return m_names.ItemCount() + (m_nMode == kCheckMode ? 1 : 0); }

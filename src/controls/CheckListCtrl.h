@@ -21,8 +21,6 @@ public:
     static constexpr int kCheckMode = 1;
     static constexpr int kRadioMode = 2;
 
-    CCheckListCtrl();
-
     // Stores the data for the next InitList; may be repeated at any time. nCount entries (heading
     // included), the mode, the 0-based chosen row (radio mode) or selected row, the caller's check
     // states numbered like the names (check mode only: nCount entries; null gives none), and the
@@ -36,6 +34,8 @@ public:
     // Writes back the caller's entries that the last check-mode SetListItems read (never more
     // than it gave, never the select-all row's). Writes nothing if it was never in check mode.
     void GetCheckStates(int* pOut) const;
+    // New marks and column width for the new DPI; the rows and what the user did stay.
+    void OnDpiChanged(int dpi) override;
 
     int m_nMode = kCheckMode;
     int m_nCount = 0;     // entries in use, heading included; the select-all row comes after them
@@ -53,8 +53,9 @@ private:
     void HandleClick(int nItem, UINT nFlags);
     void UseCheckBoxes();
     void UseRadioImages();
+    void DetachOwnImages();
     int ColumnWidth() const;
-    void EnlargeCheckBoxes();
+    void FitCheckBoxesToDpi();
     int RowCount() const;  // the names' items, and the select-all row in check mode
     UINT CheckImage(int row) const;  // the state image the model asks for
     UINT RadioImage(int row) const;
@@ -66,6 +67,6 @@ private:
     core::CheckStates m_states;
     bool m_bHasStates = false;  // set up in check mode at least once
     bool m_bHasItems = false;   // SetListItems was called
-    platform::CImageList m_imageList;
-    platform::CImageList m_checkBoxes;  // the platform's check boxes, enlarged for the screen
+    platform::CImageList m_imageList;   // the radio images at the list's DPI
+    platform::CImageList m_checkBoxes;  // the platform's check boxes drawn again at the list's DPI
 };

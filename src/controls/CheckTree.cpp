@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kStateImageWidth = 13;
+constexpr int kFirstMark = 1;  // image 0 is never shown: the marks are state images 1 to 3
 constexpr COLORREF kMaskColor = RGB(255, 255, 255);
 }  // namespace
 
@@ -51,14 +52,29 @@ void CCheckTree::StoreSwitches(int count, const int* states, std::vector<std::ve
 
 void CCheckTree::InitTree() {
     DeleteAllItems();
-    m_stateImages.Create(IDB_CHECK_IMAGES, kStateImageWidth, 1, kMaskColor);
-    SetImageList(m_stateImages.GetSafeHandle(), TVSIL_STATE);
+    UseMarksForDpi();
+    BuildItems();
+}
+
+void CCheckTree::OnDpiChanged(int dpi) {
+    CTreeCtrl::OnDpiChanged(dpi);
+    if (!m_hWnd) return;
+    UseMarksForDpi();
+    Invalidate(true);
+}
+
+void CCheckTree::UseMarksForDpi() {
+    // The marks are drawn for 96 DPI; the tree shows them the size of the platform's check box.
+    platform::CImageList marks;
+    marks.CreateMarks(IDB_CHECK_IMAGES, kStateImageWidth, kMaskColor, Dpi(), kFirstMark);
+    SetImageList(marks.GetSafeHandle(), TVSIL_STATE);
+    m_stateImages = std::move(marks);  // the tree let go of the marks before
     // The rows are one pixel taller than the tree makes them for its font and marks: a pixel
     // more space between the marks of neighbouring items. The template's TVS_NONEVENHEIGHT keeps
-    // an odd height (TVM_SETITEMHEIGHT rounds it down to even without that style).
+    // an odd height (TVM_SETITEMHEIGHT rounds it down to even without that style). -1 first
+    // gives the tree's own height for the font and marks it has now.
+    SetItemHeight(-1);
     SetItemHeight(GetItemHeight() + 1);
-
-    BuildItems();
 }
 
 void CCheckTree::BuildItems() {

@@ -22,6 +22,8 @@ public:
     void SetSwitches(int count, const int* states, std::wstring_view groups);
     // Builds the items; once, after the control is subclassed.
     void InitTree();
+    // Marks and rows for the new DPI and font; the items and their marks stay.
+    void OnDpiChanged(int dpi) override;
     // Writes one entry per item shown (m_nItemCount); later entries of `out` are left alone.
     void GetSwitches(int* out) const;
 
@@ -41,6 +43,7 @@ private:
     void StoreSwitches(int count, const int* states, std::vector<std::vector<std::wstring>> groups);
     void OnLButtonDown(POINT point);
     void BuildItems();
+    void UseMarksForDpi();
 
     core::CheckTreeModel m_model;
     std::vector<std::vector<std::wstring>> m_groups;  // each group's names; the first is the group item

@@ -10,6 +10,7 @@
 
 #include "controls/SDP_SelectColor.h"
 #include "controls/ListCellEdit.h"
+#include "core/dpi_scale.h"
 #include "core/palette.h"
 #include "platform/color_dialog.h"
 #include "platform/handles.h"
@@ -26,9 +27,10 @@ constexpr std::array<COLORREF, core::kColorCount> BasePaletteColors() {
 // base palette until the user changes them in the chooser.
 std::array<COLORREF, core::kColorCount> g_customColors = BasePaletteColors();
 
+constexpr int kColorColumnWidthAt96 = 80;
 constexpr int kNarrowestEditedColumn = 5;
-// The edit box starts this far right of its cell's left edge, and is this much narrower than its
-// column, so that its right edge lies one pixel past the cell's, over the grid line.
+// The edit box starts this far right of its cell's left edge at 96 DPI, and is this much narrower
+// than its column, so that its right edge lies one pixel past the cell's, over the grid line.
 constexpr int kEditBoxLeftInset = 4;
 constexpr int kEditBoxNarrowing = 3;
 
@@ -48,8 +50,23 @@ int CListCtrlEx::FindColorNumber(COLORREF color) {
     return core::FindKeptColorNumber(color, table);
 }
 
+int CListCtrlEx::ColorColumnWidth() const { return core::ScaleToDpi(kColorColumnWidthAt96, Dpi()); }
+
+void CListCtrlEx::OnDpiChanged(int dpi) {
+    CListCtrl::OnDpiChanged(dpi);
+    if (m_hWnd && m_nColorColumn >= 0 && m_nColorColumn < GetColumnCount())
+        SetColumnWidth(m_nColorColumn, ColorColumnWidth());
+}
+
 LRESULT CListCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_DPICHANGED_AFTERPARENT: {
+        // Sent once the dialog and its controls have their new sizes: an open edit box moves
+        // over its cell again, in the list's new font.
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        FollowOpenEdit();
+        return result;
+    }
     case WM_LBUTTONDOWN:
         OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
@@ -123,16 +140,25 @@ void CListCtrlEx::OnCellEndEdit(const NMLVDISPINFOW& info) const {
 }
 
 CListCellEdit* CListCtrlEx::BeginCellEdit(int row, int column) {
-    if (!EnsureVisible(row, true)) return nullptr;
+    RECT rect{};
+    DWORD alignment = 0;
+    if (!CellEditRect(row, column, rect, alignment)) return nullptr;
+    auto edit = std::make_unique<CListCellEdit>(row, column, GetItemText(row, column));
+    if (!edit->Open(m_hWnd, rect, alignment)) return nullptr;
+    m_editedCell = {row, column};
+    return edit.release();  // its window owns it now
+}
+
+bool CListCtrlEx::CellEditRect(int row, int column, RECT& rect, DWORD& alignment) {
+    if (!EnsureVisible(row, true)) return false;
     int format = 0;
     int width = 0;
     if (column < 0 || column >= GetColumnCount() || !GetColumnFormatAndWidth(column, format, width) ||
         width < kNarrowestEditedColumn)
-        return nullptr;
+        return false;
     int offset = 0;
     for (int c = 0; c < column; ++c) offset += GetColumnWidth(c);
 
-    RECT rect{};
     GetItemRect(row, rect, LVIR_BOUNDS);
     const RECT client = GetClientRect();
     // A cell scrolled out of sight sideways is scrolled to the left edge first.
@@ -141,12 +167,19 @@ CListCellEdit* CListCtrlEx::BeginCellEdit(int row, int column) {
         Scroll(left, 0);
         rect.left -= left;
     }
-    rect.left += offset + kEditBoxLeftInset;
-    rect.right = std::min<LONG>(rect.left + width - kEditBoxNarrowing, client.right);
+    rect.left += offset + core::ScaleToDpi(kEditBoxLeftInset, Dpi());
+    rect.right = std::min<LONG>(rect.left + width - core::ScaleToDpi(kEditBoxNarrowing, Dpi()), client.right);
+    alignment = EditAlignment(format);
+    return true;
+}
 
-    auto edit = std::make_unique<CListCellEdit>(row, column, GetItemText(row, column));
-    if (!edit->Open(m_hWnd, rect, EditAlignment(format))) return nullptr;
-    return edit.release();  // its window owns it now
+void CListCtrlEx::FollowOpenEdit() {
+    HWND box = GetDlgItem(m_hWnd, CListCellEdit::kControlId);
+    RECT rect{};
+    DWORD alignment = 0;
+    if (!box || !CellEditRect(m_editedCell.first, m_editedCell.second, rect, alignment)) return;
+    ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), FALSE);
+    MoveWindow(box, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 void CListCtrlEx::ChooseRowColor(int row) {

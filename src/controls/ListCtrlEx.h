@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <utility>
 
 #include "platform/list_ctrl.h"
 
@@ -17,8 +18,10 @@ public:
     // A colour column at this index holds base colours only, chosen with the sixteen-colour
     // picker; a colour column anywhere else takes any colour from the platform's chooser.
     static constexpr int kPaletteColorColumn = 1;
-    // The width the dialogs give a colour column.
-    static constexpr int kColorColumnWidth = 80;
+    // The width the dialogs give a colour column: 80 pixels at 96 DPI.
+    int ColorColumnWidth() const;
+    // The colour column and the rows follow the new DPI (the dialog lays out its other columns).
+    void OnDpiChanged(int dpi) override;
 
     // Set by the owner after inserting the columns; -1 (the default) means none.
     void SetEditColumn(int column) noexcept { m_nEditColumn = column; }
@@ -46,8 +49,12 @@ private:
     void OnLButtonDown(UINT flags, POINT point);
     void OnScroll(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCellEndEdit(const NMLVDISPINFOW& info) const;
+    bool CellEditRect(int row, int column, RECT& rect, DWORD& alignment);
+    void FollowOpenEdit();
     void ChooseRowColor(int row);
     std::optional<COLORREF> PickBaseColor(COLORREF current) const;
     std::optional<COLORREF> ChooseAnyColor(COLORREF current) const;
     COLORREF RowColor(int row) const { return static_cast<COLORREF>(GetItemData(row)); }
+
+    std::pair<int, int> m_editedCell{-1, -1};  // row and column of the last edit box opened
 };

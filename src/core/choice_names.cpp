@@ -33,4 +33,10 @@ std::wstring ChoiceNames::EntryOrEmpty(int i) const {
                                                            : std::wstring();
 }
 
+std::vector<std::wstring> ChoiceNames::NumberedSamples(const std::wstring& sample) const {
+    std::vector<std::wstring> samples{Prefix() + sample};
+    if (ItemCount() > 0) samples.push_back(ItemText(ItemCount() - 1));
+    return samples;
+}
+
 }  // namespace core

@@ -27,6 +27,9 @@ public:
     std::wstring ItemText(int item) const;                     // 0 <= item < ItemCount()
     // Entry i, or an empty text where the list has none (column headers).
     std::wstring EntryOrEmpty(int i) const;
+    // What a numbered list is measured by: its prefix followed by `sample`, and its last item,
+    // whose number is the longest.
+    std::vector<std::wstring> NumberedSamples(const std::wstring& sample) const;
 
 private:
     std::vector<std::wstring> m_names;

@@ -1,8 +1,6 @@
 // DPI arithmetic.
 #include "core/dpi_scale.h"
 
-#include <algorithm>
-
 namespace core {
 
 int ScaleToDpi(int pixels, int dpi) noexcept {
@@ -11,7 +9,5 @@ int ScaleToDpi(int pixels, int dpi) noexcept {
     const long long half = kDefaultDpi / 2;
     return static_cast<int>((scaled >= 0 ? scaled + half : scaled - half) / kDefaultDpi);
 }
-
-int WholeImageFactor(int dpi) noexcept { return std::max(1, (dpi + kDefaultDpi / 2) / kDefaultDpi); }
 
 }  // namespace core

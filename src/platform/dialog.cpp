@@ -159,6 +159,8 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM:
         return ReflectDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_DPICHANGED:
+        return DpiChanged(wParam, lParam);
     default:
         return OnMessage(message, wParam, lParam);
     }
@@ -173,6 +175,23 @@ INT_PTR CDialog::InitDialog() {
     // The templates sit at (0, 0): a dialog its initialisation did not move opens centred.
     if (EqualRect(&before, &after)) CenterOverOwner(m_hWnd, m_hWndOwner);
     return platformFocus;
+}
+
+INT_PTR CDialog::DpiChanged(WPARAM wParam, LPARAM lParam) {
+    if (m_platformDpiChange) return FALSE;  // called from the dialog manager's handling below
+    // The dialog manager goes first: it gives the controls the template's font at the new DPI
+    // and their new places (a per-monitor-v2 dialog); the sizes the library computed follow.
+    m_platformDpiChange = true;
+    DefDlgProcW(m_hWnd, WM_DPICHANGED, wParam, lParam);
+    m_platformDpiChange = false;
+    OnDpiChanged(LOWORD(wParam));
+    SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+    return TRUE;
+}
+
+void CDialog::OnDpiChanged(int dpi) {
+    CWnd::OnDpiChanged(dpi);
+    for (CWnd* target : m_reflectTargets) target->OnDpiChanged(dpi);
 }
 
 bool CDialog::ReflectDrawItem(DRAWITEMSTRUCT& item) {

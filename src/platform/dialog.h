@@ -46,6 +46,9 @@ protected:
     // WM_NOTIFY and WM_DRAWITEM), with a dialog procedure's return: TRUE when handled, with any
     // result in DWLP_MSGRESULT, FALSE to leave it to the platform's dialog handling.
     virtual INT_PTR OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
+    // The base tells every control bound with DDX_Control; a dialog that sized its controls
+    // itself does so again after it.
+    void OnDpiChanged(int dpi) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,11 +56,13 @@ private:
     INT_PTR InitDialog();
     bool ReflectDrawItem(DRAWITEMSTRUCT& item);
     bool ReflectNotify(NMHDR& header, LRESULT& result);
+    INT_PTR DpiChanged(WPARAM wParam, LPARAM lParam);
 
     UINT m_nIDTemplate;
     HWND m_hWndOwner = nullptr;
     bool m_failed = false;
     bool m_ended = false;  // EndDialog was called: a window destroyed without it did not end well
+    bool m_platformDpiChange = false;  // the dialog manager's own handling of WM_DPICHANGED runs
     std::vector<CWnd*> m_reflectTargets;
 };
 

@@ -14,11 +14,15 @@ public:
         m_list.reset(ImageList_Create(cx, cy, flags, initial, grow));
         return static_cast<bool>(m_list);
     }
-    // From a bitmap of the library's resources drawn for 96 DPI: images `cx` wide side by side,
-    // `mask` transparent, enlarged by the screen's whole image factor (at 96 DPI as drawn).
+    // From a bitmap of the library's resources: images `cx` wide side by side, `mask` transparent,
+    // as drawn.
     bool Create(UINT bitmapId, int cx, int grow, COLORREF mask);
-    // A copy of `source` whose images are `factor` times as wide and high, pixel by pixel.
-    bool CreateEnlarged(HIMAGELIST source, int factor);
+    // The same for marks drawn for 96 DPI (check boxes, radios, tree marks), drawn again at the
+    // size of the platform's check box at `dpi` (core::CheckBoxInk) in images scaled with the DPI.
+    // Images before `firstShown` are never shown: their ink does not count.
+    bool CreateMarks(UINT bitmapId, int cx, COLORREF mask, int dpi, int firstShown);
+    // Takes `list` over, destroying the one held before.
+    void Attach(UniqueImageList list) noexcept { m_list = std::move(list); }
     HIMAGELIST GetSafeHandle() const noexcept { return m_list.get(); }
 
 private:

@@ -2,11 +2,12 @@
 #include "platform/list_ctrl.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/column_hit.h"
 #include "platform/image_list.h"
-#include "platform/screen_dpi.h"
+#include "core/dpi_scale.h"
 #include "platform/state_image.h"
 
 namespace platform {
@@ -14,7 +15,10 @@ namespace {
 // The state images of the list's own check boxes (LVS_EX_CHECKBOXES).
 constexpr int kUncheckedImage = 1;
 constexpr int kCheckedImage = 2;
+constexpr int kLabelMarginsAt96 = 12;
 }  // namespace
+
+int CListCtrl::LabelMargins() const { return core::ScaleToDpi(kLabelMarginsAt96, Dpi()); }
 
 void CListCtrl::SetExtendedStyle(DWORD style) const {
     // A zero mask replaces every extended style bit (LVM_SETEXTENDEDLISTVIEWSTYLE).
@@ -29,10 +33,19 @@ void CListCtrl::SetImageList(HIMAGELIST list, int which) const {
     SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(list));
 }
 
-void CListCtrl::SetRowHeight(CImageList& images, int height) {
+void CListCtrl::SetRowHeight(int height) {
+    m_nRowHeight = height;
     ModifyStyle(0, LVS_SHAREIMAGELISTS);
-    images.Create(1, ScaleToScreen(height), ILC_COLORDDB, 0, 0);
-    SetImageList(images.GetSafeHandle(), LVSIL_STATE);
+    // The list lets go of the old list before it is destroyed.
+    CImageList rows;
+    rows.Create(1, core::ScaleToDpi(height, Dpi()), ILC_COLORDDB, 0, 0);
+    SetImageList(rows.GetSafeHandle(), LVSIL_STATE);
+    m_rowHeightImages = std::move(rows);
+}
+
+void CListCtrl::OnDpiChanged(int dpi) {
+    CWnd::OnDpiChanged(dpi);
+    if (m_nRowHeight > 0) SetRowHeight(m_nRowHeight);
 }
 
 int CListCtrl::InsertColumn(int index, const std::wstring& heading, int format, int width,
@@ -50,6 +63,11 @@ int CListCtrl::InsertColumn(int index, const std::wstring& heading, int format, 
 int CListCtrl::GetColumnCount() const {
     HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
     return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CListCtrl::ClientWidthWithoutScrollBar() const {
+    const int width = GetClientRect().right;
+    return (GetStyle() & WS_VSCROLL) ? width + GetSystemMetrics(SM_CXVSCROLL) : width;
 }
 
 bool CListCtrl::GetColumnFormatAndWidth(int column, int& format, int& width) const {

@@ -5,11 +5,10 @@
 
 #include <string>
 
+#include "platform/image_list.h"
 #include "platform/wnd.h"
 
 namespace platform {
-
-class CImageList;
 
 class CListCtrl : public CWnd {
 public:
@@ -21,18 +20,27 @@ public:
         return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
     }
     void SetImageList(HIMAGELIST list, int which) const;
-    // Rows `height` pixels high at 96 DPI, as many more as the screen's DPI asks for. A report
-    // list makes its rows as high as its tallest image: this gives it, in `images`, a state image
-    // list 1 pixel wide and that high, without images. The list shares it (LVS_SHAREIMAGELISTS):
-    // `images` must outlive the list's window.
-    void SetRowHeight(CImageList& images, int height);
+    // Rows `height` pixels high at 96 DPI, as many more as the list's DPI asks for, again after
+    // each DPI change. A report list makes its rows as high as its tallest image: this gives it a
+    // state image list 1 pixel wide and that high, without images, which the list shares
+    // (LVS_SHAREIMAGELISTS) and this object keeps.
+    void SetRowHeight(int height);
+    void OnDpiChanged(int dpi) override;
     int InsertColumn(int index, const std::wstring& heading, int format, int width, int subItem) const;
     int GetColumnCount() const;  // items of the header control
+    // The client width the list has when it shows no vertical scroll bar.
+    int ClientWidthWithoutScrollBar() const;
+    // The room a cell the list draws itself leaves beside its text, both sides together
+    // (LVM_GETSTRINGWIDTH remarks: the string width alone truncates the text).
+    int LabelMargins() const;
     // Width of a text in the list's own font, without the margins a cell adds around it.
     int GetStringWidth(const std::wstring& text) const {
         return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, column)); }
+    void SetColumnWidth(int column, int width) const {
+        SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+    }
     bool GetColumnFormatAndWidth(int column, int& format, int& width) const;
 
     int InsertItem(int index, const std::wstring& text) const;
@@ -75,6 +83,10 @@ public:
     // none). In report view only the visible rows count; both edges of a column count as
     // inside and the left column wins, so a point on a border belongs to the left cell.
     int CellFromPoint(POINT point, int* pColumn) const;
+
+private:
+    CImageList m_rowHeightImages;
+    int m_nRowHeight = 0;  // at 96 DPI; 0 until SetRowHeight
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/modal_runs.h"
+#include "platform/window_dpi.h"
 
 namespace platform {
 
@@ -56,6 +57,8 @@ void CWnd::ModifyStyle(DWORD remove, DWORD add) {
     // The control learns of the change from WM_STYLECHANGED; nothing is moved or resized.
     SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
 }
+
+int CWnd::Dpi() const { return m_nDpi > 0 ? m_nDpi : WindowDpi(m_hWnd); }
 
 RECT CWnd::GetClientRect() const {
     RECT rect{};

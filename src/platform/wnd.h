@@ -32,6 +32,13 @@ public:
     // The same for a window the library created itself.
     bool SubclassWindow(HWND window);
 
+    // The DPI the window lays itself out for: its window's (WindowDpi) until a DPI change
+    // names another.
+    int Dpi() const;
+    // The dialog moved to a screen of another DPI (`dpi`, from WM_DPICHANGED): after the platform
+    // has re-fonted and moved the controls, each redoes the sizes it computed itself.
+    virtual void OnDpiChanged(int dpi) { m_nDpi = dpi; }
+
     // Notifications the parent dialog hands back to the control that sent them.
     virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
     virtual bool OnReflectedNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
@@ -65,6 +72,7 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Unsubclass() noexcept;
+    int m_nDpi = 0;  // 0 until a DPI change: the window's own
     bool m_subclassed = false;
     WNDPROC m_originalProc = nullptr;  // the control's own procedure, from before the subclass
 };

@@ -17,13 +17,8 @@ namespace {
 constexpr int kRowHeight = 20;
 constexpr int kColourColumnWidth = 80;
 
-int TextWidth(HWND window, const std::wstring& text) {
-    HDC dc = GetDC(window);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ReleaseDC(window, dc);
-    return size.cx;
-}
+// The room the list leaves beside a cell's text, both sides together.
+constexpr int kLabelMargins = 12;
 
 TEST(ColourTableDialogTest, ShowsTheItemsInTheirColoursAndHandsThemBack) {
     ColourTableVars vars = ColourTable(L"H|A|B|C", {3, 12, 14, 9});
@@ -82,9 +77,10 @@ TEST(ColourTableDialogTest, NameColumnTakesTheRestOrTheWidestNameHeadingIncluded
     const std::wstring longHeading(40, L'标');
     for (const std::wstring& heading : {std::wstring(L"H"), longHeading}) {
         ColourTableVars vars = ColourTable(heading + L"|A|B", {0, 1, 2});
-        RunColourTable(vars, [&](DialogDriver& d, const ListView& list) {
+        RunColourTable(vars, [&](DialogDriver&, const ListView& list) {
+            // Measured in the font the list draws the names in.
             const int rest = list.ClientWidth() - kColourColumnWidth;
-            const int widest = TextWidth(d.Dialog(), heading);
+            const int widest = list.TextWidth(heading) + kLabelMargins;
             EXPECT_EQ(list.ColumnWidth(0), std::max(rest, widest));
             EXPECT_EQ(list.ColumnWidth(1), kColourColumnWidth);
             if (heading == longHeading) {

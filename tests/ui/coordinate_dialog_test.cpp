@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_driver.h"
@@ -198,19 +199,22 @@ TEST(CoordinateDialogTest, WideNamesWidenTheColumnSoTheyShowWhole) {
     });
 }
 
-TEST(CoordinateDialogTest, NumberedRowsAreMeasuredAsThePrefixAndThreeDigits) {
-    CoordinateHost host;
+// A numbered list is as wide as its prefix with three digits, or with its last number where
+// that is longer, so no row's number is cut.
+TEST(CoordinateDialogTest, NumberedRowsAreMeasuredAsThePrefixAndThreeDigitsOrTheLastNumber) {
     const std::wstring prefix = L"恒载活载风载地震作用组合下的节点号";
-    host.names = Gbk(prefix);
-    host.count = 3;
-    RunCoordinates(host, [&](DialogDriver&, const ListView& list) {
-        const std::wstring measured = prefix + L"123";
-        const int text = static_cast<int>(
-            SendMessageW(list.Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(measured.c_str())));
-        EXPECT_GT(list.ColumnWidth(0), list.ClientWidth());
-        const RECT label = list.RowLabel(0);
-        EXPECT_GE(label.right - label.left, text);
-    });
+    for (const auto& [count, measured] : {std::pair{3, prefix + L"123"}, std::pair{100000, prefix + L"100000"}}) {
+        CoordinateHost host;
+        host.names = Gbk(prefix);
+        host.count = count;
+        RunCoordinates(host, [&](DialogDriver&, const ListView& list) {
+            const int text = static_cast<int>(
+                SendMessageW(list.Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(measured.c_str())));
+            EXPECT_GT(list.ColumnWidth(0), list.ClientWidth());
+            const RECT label = list.RowLabel(0);
+            EXPECT_GE(label.right - label.left, text) << count;
+        });
+    }
 }
 
 TEST(CoordinateDialogTest, ChosenRowIsScrolledWhollyIntoView) {

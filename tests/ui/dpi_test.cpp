@@ -1,7 +1,13 @@
-// The dialogs at the screen's DPI: rows 20 pixels high at 96 DPI and as much higher as the DPI is,
-// never lower than their text, and the check box, radio and check tree images enlarged by the
-// nearest whole factor. Runs at 96 DPI with the other tests and again in a Wine prefix of its own
-// whose screen has 192 DPI (KORVEL_DPI names the DPI a run is for).
+// The dialogs at the DPI of their window: rows 20 pixels high at 96 DPI and as much higher as the
+// DPI is, and every check box, radio and tree mark drawn the size of the check box the platform
+// draws for a list of its own at that DPI. Runs at 96 DPI with the other tests and again in Wine
+// prefixes of their own whose screens have 144 and 192 DPI (KORVEL_DPI names the DPI of a run).
+//
+// A DPI change is sent as Windows sends it to a per-monitor-v2 dialog moved to a screen of another
+// DPI (Wine has none of its own): WM_DPICHANGED_BEFOREPARENT to every descendant, the template's
+// font at the new DPI to every control, WM_DPICHANGED to the dialog, WM_DPICHANGED_AFTERPARENT to
+// every descendant. Changed there and back, every size is again what the dialog opened with, and
+// what the user did before the change comes back with OK.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,17 +15,25 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "button_grid.h"
+#include "client_snapshot.h"
+#include "colour_dialogs.h"
 #include "dialog_driver.h"
 #include "every_export.h"
+#include "list_view.h"
+#include "resource.h"
+#include "tree_view.h"
 
 namespace {
 
-constexpr int kRowHeight = 20;      // at 96 DPI
-constexpr int kRadioImage = 20;     // the radio images, square
-constexpr int kTreeImage = 13;      // the check tree's marks, square
+constexpr int kRowHeight = 20;  // of the lists whose rows the library sizes, at 96 DPI
+constexpr int kInkTolerance = 2;
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -28,33 +42,65 @@ int ScreenDpi() {
     return dpi;
 }
 
-int Scaled(int pixels) { return MulDiv(pixels, ScreenDpi(), 96); }
-int WholeFactor() { return std::max(1, (ScreenDpi() + 48) / 96); }
+int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
 
-SIZE ImageSize(HIMAGELIST images) {
+// The DPI the round trip of a change goes to: another than the run's.
+int OtherDpi() { return ScreenDpi() == 96 ? 144 : 96; }
+
+// The bounding box of the pixels of `area` that are not its background, its larger side: how
+// many pixels across a mark's ink is as it shows. The background is the colour of most of the
+// area's corners, which a mark in the middle of a taller row leaves free.
+template <class Pixels>
+int InkAcross(const Pixels& pixels, RECT area) {
+    if (area.right <= area.left || area.bottom <= area.top) return 0;
+    std::map<COLORREF, int> counts;
+    for (LONG y : {area.top, area.bottom - 1})
+        for (LONG x : {area.left, area.right - 1}) ++counts[pixels.Pixel(x, y)];
+    const COLORREF background =
+        std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    RECT ink{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (pixels.Pixel(x, y) != background) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+    return ink.right > ink.left ? std::max(ink.right - ink.left, ink.bottom - ink.top) : 0;
+}
+
+// The check box a plain list with LVS_EX_CHECKBOXES draws on this screen, its ink measured the
+// same way: the size every mark of the library must have.
+int PlatformCheckBoxInk() {
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 200, 100, nullptr, nullptr, nullptr,
+                                nullptr);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0));
     int cx = 0;
     int cy = 0;
-    if (!images || !ImageList_GetIconSize(images, &cx, &cy)) return SIZE{0, 0};
-    return SIZE{cx, cy};
-}
-
-// The check boxes the platform makes for a list of its own: the size the library's are enlarged from.
-SIZE PlatformCheckBoxes() {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", LVS_REPORT, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
-    const SIZE size = ImageSize(reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0)));
+    ImageList_GetIconSize(images, &cx, &cy);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 2 * cx, cy);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH background = CreateSolidBrush(RGB(0, 128, 128));
+    const RECT all{0, 0, 2 * cx, cy};
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    for (int i = 0; i < 2; ++i) ImageList_Draw(images, i, dc, i * cx, 0, ILD_TRANSPARENT);
     DestroyWindow(list);
-    return size;
-}
-
-int TextHeight(HWND control) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    struct {
+        HDC dc;
+        COLORREF Pixel(int x, int y) const { return GetPixel(dc, x, y); }
+    } drawn{dc};
+    int across = 0;
+    for (int i = 0; i < 2; ++i) across = std::max(across, InkAcross(drawn, RECT{i * cx, 0, (i + 1) * cx, cy}));
     SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return across;
 }
 
 std::wstring ClassOf(HWND window) {
@@ -70,63 +116,353 @@ std::vector<HWND> Children(HWND dialog, const wchar_t* className) {
     return found;
 }
 
-// The state images a list should have: 1 pixel wide and as high as the 20-pixel rows scaled (a
-// list whose state images only set its row height), or the radio images or check boxes enlarged.
-SIZE ExpectedStateImages(HWND list, SIZE shown) {
-    if (SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) {
-        const SIZE platform = PlatformCheckBoxes();
-        return SIZE{platform.cx * WholeFactor(), platform.cy * WholeFactor()};
+SIZE StateImageSize(HWND control, UINT message, WPARAM which) {
+    int cx = 0;
+    int cy = 0;
+    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(control, message, which, 0)), &cx, &cy);
+    return SIZE{cx, cy};
+}
+
+// A list whose state images are marks (check boxes or radios), not a 1-pixel strip that only
+// sets the rows' height.
+bool HasMarks(HWND list) { return StateImageSize(list, LVM_GETIMAGELIST, LVSIL_STATE).cx > 1; }
+
+// Where a row's or item's mark is drawn: the run of points the hit test puts on the state icon
+// along the middle of the row, the row's height high, less a pixel above and below (grid lines).
+template <class HitTest>
+RECT MarkCell(RECT row, HitTest onStateIcon) {
+    const int y = (row.top + row.bottom) / 2;
+    int first = -1;
+    int last = -1;
+    for (int x = std::max<LONG>(row.left, 0); x < row.right; ++x) {
+        if (onStateIcon(POINT{x, y})) {
+            if (first < 0) first = x;
+            last = x;
+        } else if (first >= 0) {
+            break;
+        }
     }
-    if (shown.cx == 1) return SIZE{1, Scaled(kRowHeight)};
-    return SIZE{kRadioImage * WholeFactor(), kRadioImage * WholeFactor()};
+    return first < 0 ? RECT{} : RECT{first, row.top + 1, last + 1, row.bottom - 1};
 }
 
-// Rows at least as high as their state images (which set the height of a list's rows) and as
-// their text; the platform adds a little padding of its own.
-void ExpectRowHeight(int height, int image, int text) {
-    EXPECT_GE(height, image);
-    EXPECT_GE(height, text);
+RECT ListMarkCell(const ListView& list, int row) {
+    return MarkCell(list.RowBounds(row), [&](POINT p) {
+        LVHITTESTINFO hit{};
+        hit.pt = p;
+        return SendMessageW(list.Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == row &&
+               (hit.flags & LVHT_ONITEMSTATEICON);
+    });
 }
 
-void CheckList(HWND list) {
-    SCOPED_TRACE("list " + std::to_string(GetDlgCtrlID(list)));
-    const SIZE image = ImageSize(reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0)));
-    const SIZE expected = ExpectedStateImages(list, image);
-    EXPECT_EQ(image.cx, expected.cx);
-    EXPECT_EQ(image.cy, expected.cy);
-    ASSERT_GT(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
-    RECT row{LVIR_BOUNDS, 0, 0, 0};
-    ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)));
-    ExpectRowHeight(row.bottom - row.top, image.cy, TextHeight(list));
+RECT TreeMarkCell(const TreeView& tree, HTREEITEM item) {
+    RECT row{};
+    memcpy(&row, &item, sizeof item);
+    SendMessageW(tree.Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row));
+    return MarkCell(row, [&](POINT p) {
+        TVHITTESTINFO hit{};
+        hit.pt = p;
+        return reinterpret_cast<HTREEITEM>(SendMessageW(tree.Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))) ==
+                   item &&
+               (hit.flags & TVHT_ONITEMSTATEICON);
+    });
 }
 
-void CheckTree(HWND tree) {
-    const SIZE image = ImageSize(reinterpret_cast<HIMAGELIST>(SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_STATE, 0)));
-    EXPECT_EQ(image.cx, kTreeImage * WholeFactor());
-    EXPECT_EQ(image.cy, kTreeImage * WholeFactor());
-    ExpectRowHeight(static_cast<int>(SendMessageW(tree, TVM_GETITEMHEIGHT, 0, 0)), image.cy, TextHeight(tree));
+// Every size the library computes for a dialog's lists and trees, and the marks as they show.
+struct Sizes {
+    std::vector<int> rowHeights;
+    std::vector<std::vector<int>> columnWidths;
+    std::vector<SIZE> stateImages;
+    std::vector<int> treeItemHeights;
+    std::vector<int> marks;  // ink across, of each list's first two rows and each tree's first two items
+    std::vector<int> fonts;  // the height of each list's and tree's font
+
+    // Every size in words, so that a failure says which differ.
+    std::string Text() const {
+        std::string text = "rows";
+        for (int h : rowHeights) text += " " + std::to_string(h);
+        text += "; columns";
+        for (const auto& widths : columnWidths) {
+            text += " [";
+            for (int w : widths) text += " " + std::to_string(w);
+            text += " ]";
+        }
+        text += "; state images";
+        for (SIZE size : stateImages) text += " " + std::to_string(size.cx) + "x" + std::to_string(size.cy);
+        text += "; tree rows";
+        for (int h : treeItemHeights) text += " " + std::to_string(h);
+        text += "; marks";
+        for (int ink : marks) text += " " + std::to_string(ink);
+        text += "; fonts";
+        for (int f : fonts) text += " " + std::to_string(f);
+        return text;
+    }
+};
+
+int FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
 }
+
+Sizes Measure(HWND dialog) {
+    Sizes sizes;
+    for (HWND handle : Children(dialog, WC_LISTVIEWW)) {
+        const ListView list(handle);
+        if (list.RowCount() == 0) continue;
+        const RECT row = list.RowBounds(0);
+        sizes.rowHeights.push_back(row.bottom - row.top);
+        std::vector<int> widths;
+        for (int col = 0; col < list.ColumnCount(); ++col) widths.push_back(list.ColumnWidth(col));
+        sizes.columnWidths.push_back(widths);
+        sizes.stateImages.push_back(StateImageSize(handle, LVM_GETIMAGELIST, LVSIL_STATE));
+        sizes.fonts.push_back(FontHeight(handle));
+        if (!HasMarks(handle)) continue;
+        const ClientSnapshot snapshot(handle);
+        for (int r = 0; r < std::min(2, list.RowCount()); ++r) sizes.marks.push_back(InkAcross(snapshot, ListMarkCell(list, r)));
+    }
+    for (HWND handle : Children(dialog, WC_TREEVIEWW)) {
+        const TreeView tree(handle);
+        sizes.treeItemHeights.push_back(static_cast<int>(SendMessageW(handle, TVM_GETITEMHEIGHT, 0, 0)));
+        sizes.stateImages.push_back(StateImageSize(handle, TVM_GETIMAGELIST, TVSIL_STATE));
+        sizes.fonts.push_back(FontHeight(handle));
+        const ClientSnapshot snapshot(handle);
+        const std::vector<HTREEITEM> items = tree.Items();
+        for (std::size_t i = 0; i < std::min<std::size_t>(2, items.size()); ++i)
+            sizes.marks.push_back(InkAcross(snapshot, TreeMarkCell(tree, items[i])));
+    }
+    return sizes;
+}
+
+// Each mark shows, on the row the press selected and on one it did not, as large as the
+// platform's check box at `dpi` (from the one it draws at the screen's DPI), and all alike.
+void ExpectMarksOfTheDpi(const Sizes& sizes, int dpi) {
+    const int expected = MulDiv(PlatformCheckBoxInk(), dpi, ScreenDpi());
+    for (int ink : sizes.marks) EXPECT_NEAR(ink, expected, kInkTolerance) << "at " << dpi << " DPI";
+    if (sizes.marks.empty()) return;
+    const auto [least, most] = std::minmax_element(sizes.marks.begin(), sizes.marks.end());
+    EXPECT_LE(*most - *least, kInkTolerance) << "marks of one dialog differ";
+}
+
+// Rows of the lists the library sizes itself are 20 pixels at 96 DPI, scaled (the platform may
+// add a pixel); marked rows are at least as high as their marks.
+void ExpectRowsOfTheDpi(HWND dialog, int dpi) {
+    for (HWND handle : Children(dialog, WC_LISTVIEWW)) {
+        const ListView list(handle);
+        if (list.RowCount() == 0) continue;
+        const RECT row = list.RowBounds(0);
+        if (HasMarks(handle))
+            EXPECT_GE(row.bottom - row.top, StateImageSize(handle, LVM_GETIMAGELIST, LVSIL_STATE).cy);
+        else
+            EXPECT_NEAR(row.bottom - row.top, Scaled(kRowHeight, dpi) + 0.5, 0.5) << "list " << GetDlgCtrlID(handle);
+    }
+}
+
+// Selects row 0 (item 0) of every list and tree with marks by a press on its text, so that the
+// marks are seen on a selected and an unselected row.
+void PressFirstLabels(DialogDriver& d) {
+    for (HWND handle : Children(d.Dialog(), WC_LISTVIEWW)) {
+        const ListView list(handle);
+        if (HasMarks(handle) && list.RowCount() > 1) d.Click(handle, list.PointOn(0, LVHT_ONITEMLABEL));
+    }
+    for (HWND handle : Children(d.Dialog(), WC_TREEVIEWW)) {
+        const TreeView tree(handle);
+        if (!tree.Items().empty()) d.Click(handle, tree.PointOn(tree.Items()[0], TVHT_ONITEMLABEL));
+    }
+}
+
+// What Windows sends a per-monitor-v2 dialog moved to a screen of `dpi`, in its order. The new
+// font is the dialog's own at the new DPI; `fonts` keeps it alive until the test ends.
+using Fonts = std::vector<std::unique_ptr<void, decltype(&DeleteObject)>>;
+
+void ChangeDpi(HWND dialog, int from, int dpi, Fonts& fonts) {
+    std::vector<HWND> descendants;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM all) {
+            reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&descendants));
+    for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_BEFOREPARENT, 0, 0);
+
+    // The dialog's font, as the template made it at the screen's DPI, at the new DPI.
+    LOGFONTW logFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
+    logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, ScreenDpi());
+    HFONT font = CreateFontIndirectW(&logFont);
+    fonts.emplace_back(font, &DeleteObject);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+
+    RECT suggested{};
+    GetWindowRect(dialog, &suggested);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, from);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_AFTERPARENT, 0, 0);
+}
+
+// Runs the call on a thread that is per-monitor-v2 aware, as a host that declares it is: the
+// library then takes the DPI from GetDpiForWindow. (Wine takes only the older contexts.)
+class PerMonitorAware {
+public:
+    PerMonitorAware() {
+        using SetContext = HANDLE(WINAPI*)(HANDLE);
+        m_set = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+        // Per-monitor v2, else per-monitor, else system-aware: what the system knows.
+        for (LONG_PTR context : {-4, -3, -2})
+            if (m_set && !m_before) m_before = m_set(reinterpret_cast<HANDLE>(context));
+    }
+    ~PerMonitorAware() {
+        if (m_set && m_before) m_set(m_before);
+    }
+    bool Active() const { return m_set && m_before; }
+
+private:
+    HANDLE(WINAPI* m_set)(HANDLE) = nullptr;
+    HANDLE m_before = nullptr;
+};
 
 TEST(DpiTest, ScreenHasTheDpiOfTheRun) {
     const char* asked = std::getenv("KORVEL_DPI");
     EXPECT_EQ(ScreenDpi(), asked ? std::atoi(asked) : 96);
 }
 
+TEST(DpiTest, PlatformCheckBoxGrowsWithTheScreen) {
+    // The reference itself: about 13 pixels at 96 DPI, as many more as the DPI.
+    EXPECT_NEAR(PlatformCheckBoxInk(), Scaled(13, ScreenDpi()), kInkTolerance);
+}
+
 class DpiDialogTest : public testing::TestWithParam<SampleExport> {};
 
-TEST_P(DpiDialogTest, RowsAndImagesFollowTheScreen) {
+TEST_P(DpiDialogTest, RowsAndMarksAreThoseOfTheScreen) {
     SampleHost host = GetParam().sample();
     const DialogRun run = RunDialog([&] { GetParam().call(host); },
                                     [](DialogDriver& d) {
-                                        for (HWND list : Children(d.Dialog(), WC_LISTVIEWW)) CheckList(list);
-                                        for (HWND tree : Children(d.Dialog(), WC_TREEVIEWW)) CheckTree(tree);
-                                        d.ClickItem(IDOK);
+                                        PressFirstLabels(d);
+                                        ExpectRowsOfTheDpi(d.Dialog(), ScreenDpi());
+                                        ExpectMarksOfTheDpi(Measure(d.Dialog()), ScreenDpi());
+                                        d.ClickItem(IDCANCEL);
                                         EXPECT_TRUE(d.WaitClosed());
                                     });
     EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(host.result, 1);
+}
+
+// Changed to another DPI, the sizes are those of that DPI; changed back, they are those the
+// dialog opened with, to the pixel.
+TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
+    SampleHost host = GetParam().sample();
+    Fonts fonts;
+    const PerMonitorAware aware;
+    ASSERT_TRUE(aware.Active()) << "the system has no DPI awareness contexts";
+    const DialogRun run = RunDialog([&] { GetParam().call(host); },
+                                    [&](DialogDriver& d) {
+                                        PressFirstLabels(d);
+                                        const Sizes opened = Measure(d.Dialog());
+                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                                        d.Sync();
+                                        ExpectRowsOfTheDpi(d.Dialog(), OtherDpi());
+                                        ExpectMarksOfTheDpi(Measure(d.Dialog()), OtherDpi());
+                                        ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
+                                        d.Sync();
+                                        EXPECT_EQ(Measure(d.Dialog()).Text(), opened.Text());
+                                        d.ClickItem(IDCANCEL);
+                                        EXPECT_TRUE(d.WaitClosed());
+                                    });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(host.result, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(SampleExports()),
                          [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
+
+const SampleExport& Export(const std::string& name) {
+    for (const SampleExport& e : SampleExports())
+        if (name == e.name) return e;
+    throw std::invalid_argument(name);
+}
+
+// What the user does before a DPI change, what is left to do after it, and what OK then hands
+// back to the host.
+struct KeptCase {
+    const char* label;
+    const char* exportName;
+    void (*before)(DialogDriver& d);
+    void (*after)(DialogDriver& d);
+    bool (*kept)(const SampleHost& host);
+};
+
+void Nothing(DialogDriver&) {}
+
+const KeptCase kKeptCases[] = {
+    {"grid_choice", "FXJG_SHOWZX_DLG",
+     [](DialogDriver& d) {
+         const ListView list(d.Item(IDC_LIST_BUTTONS));
+         d.Click(list.Handle(), Center(CellRect(list, 0, 2)));
+     },
+     Nothing, [](const SampleHost& h) { return h.ints[2] == 3; }},
+    {"radio_choice", "FXJG_SHOWZB_DLG",
+     [](DialogDriver& d) {
+         const ListView list(d.Item(IDC_LIST_CASES));
+         d.Click(list.Handle(), list.PointOn(2, LVHT_ONITEMSTATEICON));
+     },
+     Nothing, [](const SampleHost& h) { return h.ints[1] == 3; }},
+    {"tree_mark", "SJJG_SHOWZF_DLG",
+     [](DialogDriver& d) {
+         const TreeView tree(d.Item(IDC_SWITCH_TREE));
+         d.Click(tree.Handle(), tree.PointOn(tree.Items()[2], TVHT_ONITEMSTATEICON));
+     },
+     Nothing, [](const SampleHost& h) { return h.ints[1] == 1 && h.ints[2] == 1 && h.ints[3] == 1; }},
+    {"open_value_edit", "SDP_SHOWDWY_DLG",
+     [](DialogDriver& d) {
+         const ListView list(d.Item(IDC_CONTOUR_LIST));
+         ClickCell(d, list, 0, 1);
+         d.Type(L"2.5");
+     },
+     [](DialogDriver& d) {
+         // Still open over its cell, in the list's font of the new DPI.
+         const ListView list(d.Item(IDC_CONTOUR_LIST));
+         HWND box = CellEditBox(list);
+         ASSERT_NE(box, nullptr);
+         EXPECT_EQ(SendMessageW(box, WM_GETFONT, 0, 0), SendMessageW(list.Handle(), WM_GETFONT, 0, 0));
+         RECT boxRect{};
+         GetWindowRect(box, &boxRect);
+         MapWindowPoints(nullptr, list.Handle(), reinterpret_cast<POINT*>(&boxRect), 2);
+         const RECT cell = list.CellBounds(0, 1);
+         EXPECT_GE(boxRect.left, cell.left);
+         EXPECT_LE(boxRect.left, cell.left + Scaled(8, ScreenDpi()));
+         EXPECT_EQ(boxRect.top, cell.top);
+         d.Key(VK_RETURN);
+     },
+     [](const SampleHost& h) { return h.values[0] == 2.5f; }},
+};
+
+class DpiChangeKeepsTest : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
+    const KeptCase& c = GetParam();
+    const SampleExport& call = Export(c.exportName);
+    SampleHost host = call.sample();
+    Fonts fonts;
+    const DialogRun run = RunDialog([&] { call.call(host); },
+                                    [&](DialogDriver& d) {
+                                        c.before(d);
+                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                                        ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
+                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                                        d.Sync();
+                                        c.after(d);
+                                        d.ClickItem(IDOK);
+                                        EXPECT_TRUE(d.WaitClosed());
+                                    });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(host.result, 0);
+    EXPECT_TRUE(c.kept(host));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DpiChangeKeepsTest, testing::ValuesIn(kKeptCases),
+                         [](const testing::TestParamInfo<KeptCase>& i) { return std::string(i.param.label); });
 
 }  // namespace

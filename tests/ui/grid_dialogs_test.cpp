@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "button_grid.h"
@@ -146,28 +147,58 @@ TEST_P(GridDialogTest, NullCaptionGivesAnEmptyTitle) {
     EXPECT_EQ(vars.result, 0);
 }
 
-TEST_P(GridDialogTest, WideNamesGetFewerEqualColumns) {
-    const std::wstring wide = L"恒载与活载与风载组合";
-    vars.names = Gbk(L"组合|" + wide + L"1|" + wide + L"2|" + wide + L"3|" + wide + L"4");
-    vars.count = 5;
-    vars.columns = 6;
+// The room a grid cell's drawing leaves beside its text, both sides together, at 96 DPI.
+constexpr int kCellPadding = 12;
+
+struct WideCase {
+    const char* label;
+    std::wstring names;
+    int count;
+    std::wstring widest;  // the text that must fit a column whole
+};
+
+class WideGridTest : public testing::TestWithParam<std::tuple<ChoiceExport, WideCase>> {};
+
+// Texts are measured in the font the cells are drawn in, with the cell's padding: as many columns
+// as hold the widest text whole, all equally wide, and never one that cuts it.
+TEST_P(WideGridTest, ColumnsHoldTheWidestTextWhole) {
+    const WideCase& c = std::get<1>(GetParam());
+    HostVars vars;
+    vars.names = Gbk(c.names);
+    vars.count = c.count;
+    vars.columns = 8;
     vars.choice = 1;
-    Run([&](DialogDriver& d) {
+    vars.option = 1;
+    const DialogRun run = RunDialog([&] { CallExport(std::get<0>(GetParam()), vars); }, [&](DialogDriver& d) {
         ListView list(d.Item(IDC_LIST_BUTTONS));
-        // Widths are measured in the list's DC with its default font, the heading included.
-        HDC dc = GetDC(list.Handle());
-        SIZE size{};
-        const std::wstring widest = wide + L"1";
-        GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &size);
-        ReleaseDC(list.Handle(), dc);
-        const int fits = std::max(1, list.ClientWidth() / static_cast<int>(size.cx));
-        ASSERT_LT(fits, 6);
+        const int needed = list.TextWidth(c.widest) + kCellPadding;
+        // Laid out before the rows were in: without the vertical scroll bar they may bring.
+        const int width = list.ClientWidth() + ((list.Style() & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+        const int fits = std::max(1, width / needed);
+        ASSERT_LT(fits, 8);
         EXPECT_EQ(list.ColumnCount(), fits);
-        for (int col = 0; col < fits; ++col) EXPECT_EQ(list.ColumnWidth(col), list.ClientWidth() / fits);
+        for (int col = 0; col < fits; ++col) {
+            EXPECT_EQ(list.ColumnWidth(col), width / fits);
+            EXPECT_GE(list.ColumnWidth(col), needed) << "column " << col;
+        }
         d.ClickItem(IDOK);
-        d.WaitClosed();
+        EXPECT_TRUE(d.WaitClosed());
     });
+    EXPECT_TRUE(run.appeared);
+    EXPECT_EQ(vars.result, 0);
 }
+
+const std::wstring kWide = L"恒载与活载与风载组合";
+INSTANTIATE_TEST_SUITE_P(
+    Exports, WideGridTest,
+    testing::Combine(testing::Values(ChoiceExport::ShowZX, ChoiceExport::ShowZHNL),
+                     testing::Values(WideCase{"long_chinese_names",
+                                              L"组合|" + kWide + L"1|" + kWide + L"2|" + kWide + L"3|" + kWide + L"4",
+                                              5, kWide + L"1"},
+                                     WideCase{"numbered_100000", L"组合", 100000, L"组合100000"})),
+    [](const testing::TestParamInfo<std::tuple<ChoiceExport, WideCase>>& i) {
+        return std::string(Info(std::get<0>(i.param)).name) + "_" + std::get<1>(i.param).label;
+    });
 
 TEST_P(GridDialogTest, NoUsableColumnCountStillGivesOneWorkingColumn) {
     for (int columns : {0, -3}) {

@@ -76,6 +76,16 @@ int ListView::ClientWidth() const {
     return rect.right;
 }
 
+int ListView::TextWidth(const std::wstring& text) const {
+    HDC dc = GetDC(m_list);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_list, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(m_list, dc);
+    return size.cx;
+}
+
 POINT ListView::CellCenter(int row, int col) const {
     const RECT bounds = RowBounds(row);
     int left = bounds.left;

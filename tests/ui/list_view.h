@@ -35,6 +35,8 @@ public:
     RECT CellBounds(int row, int col) const;
     int TopRow() const { return static_cast<int>(SendMessageW(m_list, LVM_GETTOPINDEX, 0, 0)); }
     int ClientWidth() const;
+    // The width of a text in the font the list draws with.
+    int TextWidth(const std::wstring& text) const;
     // The middle of a cell, in the list's client coordinates (columns from the row's left edge).
     POINT CellCenter(int row, int col) const;
     DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtrW(m_list, GWL_STYLE)); }

@@ -54,6 +54,13 @@ TEST(ChoiceNamesTest, NumberedCountIsCappedWithoutOverflow) {
     EXPECT_EQ(pair.ItemCount(), core::kMaxNumberedItems);
 }
 
+TEST(ChoiceNamesTest, NumberedListsAreMeasuredByTheSampleAndTheLastNumber) {
+    EXPECT_EQ(core::ChoiceNames({L"H", L"P"}, 100001).NumberedSamples(L"1234"),
+              (std::vector<std::wstring>{L"P1234", L"P100000"}));
+    EXPECT_EQ(core::ChoiceNames({L"M"}, 3).NumberedSamples(L"123"), (std::vector<std::wstring>{L"M123", L"M3"}));
+    EXPECT_EQ(core::ChoiceNames({L"H", L"P"}, 1).NumberedSamples(L"123"), (std::vector<std::wstring>{L"P123"}));
+}
+
 TEST(ChoiceNamesTest, ColumnHeadersAreEntriesOrEmpty) {
     const core::ChoiceNames names({L"H", L"a", L"b"}, 3);
     EXPECT_EQ(names.EntryOrEmpty(0), L"H");

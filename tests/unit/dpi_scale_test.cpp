@@ -1,4 +1,4 @@
-// Sizes for 96 DPI at other DPIs: rows scale with the DPI, images by a whole factor.
+// Sizes for 96 DPI at other DPIs: rows scale with the DPI, to the nearest pixel.
 #include "core/dpi_scale.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +9,17 @@ namespace {
 
 struct DpiCase {
     int dpi;
-    int rowHeight;    // of the 20-pixel rows
-    int imageFactor;
+    int rowHeight;  // of the 20-pixel rows
 };
 
 class DpiScaleTest : public testing::TestWithParam<DpiCase> {};
 
-TEST_P(DpiScaleTest, RowsScaleAndImagesGrowByAWholeFactor) {
-    EXPECT_EQ(core::ScaleToDpi(20, GetParam().dpi), GetParam().rowHeight);
-    EXPECT_EQ(core::WholeImageFactor(GetParam().dpi), GetParam().imageFactor);
-}
+TEST_P(DpiScaleTest, RowsScaleWithTheDpi) { EXPECT_EQ(core::ScaleToDpi(20, GetParam().dpi), GetParam().rowHeight); }
 
 INSTANTIATE_TEST_SUITE_P(Table, DpiScaleTest,
-                         testing::Values(DpiCase{96, 20, 1}, DpiCase{120, 25, 1}, DpiCase{143, 30, 1},
-                                         DpiCase{144, 30, 2}, DpiCase{168, 35, 2}, DpiCase{192, 40, 2},
-                                         DpiCase{240, 50, 3}, DpiCase{288, 60, 3}, DpiCase{72, 15, 1},
-                                         DpiCase{0, 20, 1}, DpiCase{-96, 20, 1}));
+                         testing::Values(DpiCase{96, 20}, DpiCase{120, 25}, DpiCase{143, 30}, DpiCase{144, 30},
+                                         DpiCase{168, 35}, DpiCase{192, 40}, DpiCase{240, 50}, DpiCase{288, 60},
+                                         DpiCase{72, 15}, DpiCase{0, 20}, DpiCase{-96, 20}));
 
 TEST(DpiScaleTest, RoundsToTheNearestPixel) {
     EXPECT_EQ(core::ScaleToDpi(13, 144), 20);  // 19.5
