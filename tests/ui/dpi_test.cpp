@@ -274,15 +274,14 @@ void PressFirstLabels(DialogDriver& d) {
 // font is the dialog's own at the new DPI; `fonts` keeps it alive until the test ends.
 using Fonts = std::vector<std::unique_ptr<void, decltype(&DeleteObject)>>;
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
 void ChangeDpi(HWND dialog, int from, int dpi, Fonts& fonts) {
     std::vector<HWND> descendants;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM all) {
-            reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&descendants));
+    EnumChildWindows(dialog, &CollectWindow, reinterpret_cast<LPARAM>(&descendants));
     for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_BEFOREPARENT, 0, 0);
 
     // The dialog's font, as the template made it at the screen's DPI, at the new DPI.
