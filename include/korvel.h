@@ -203,7 +203,8 @@ KORVEL_API void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pCol
  *                         "\xcf\xd4\xca\xbe\xc5\xa4\xbd\xee" torsion bars,
  *                         "\xcf\xd4\xca\xbe\xd4\xa4\xd3\xa6\xc1\xa6\xd6\xf7\xbd\xee" prestressed main bars;
  *                         nonzero is on. On OK exactly these five entries are written: 0 or 1
- *                         where the user pressed, as they came elsewhere.
+ *                         where the user changed a check (a press on its box, or Space on its
+ *                         row), as they came elsewhere.
  * The column, wall and slab lists and the tree open with the library's own items and switches
  * every time; what the user changes in them is not handed back.
  * Bad input: a null pBeamSwitches shows the beam switches 1, 1, 0, 1, 1 and writes nothing.
@@ -212,8 +213,8 @@ KORVEL_API void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* pUnused
 
 /*
  * SDP_SHOWCOLOR_DLG (ordinal 8): "\xd1\xa1\xd4\xf1\xd1\xd5\xc9\xab" (choose colours) - one of sixteen
- * colours for each display item. A click on an item's colour cell opens a picker of the sixteen
- * colours.
+ * colours for each display item. A press on an item's colour cell, or Space on its row, opens a
+ * picker of the sixteen colours (the arrow keys move between them, Space selects, Enter confirms).
  *   pResult     out     0 OK, 1 otherwise.
  *   pCount      in      entries of pColors and of the name list, entry 0 included. Cut to the
  *                       number of names; 0 or less gives an empty list and writes nothing.
@@ -232,10 +233,10 @@ KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pC
 
 /*
  * SDP_SHOWDWY_DLG (ordinal 9): "\xb5\xc8\xce\xbb\xd2\xc6\xd6\xb5" (contour values) - the values and
- * colours of the contour lines of equal displacement or equal stress. A click on a value edits it
- * in place; a click on a colour opens the system's colour dialog, whose sixteen custom colours
- * start as the colours of SDP_SHOWCOLOR_DLG and keep the user's changes until the library is
- * unloaded.
+ * colours of the contour lines of equal displacement or equal stress. A press on a value, or F2 on
+ * its row, edits it in place; a press on a colour, or Space on its row, opens the system's colour
+ * dialog, whose sixteen custom colours start as the colours of SDP_SHOWCOLOR_DLG and keep the
+ * user's changes until the library is unloaded.
  *   pResult  out     0 OK, 1 otherwise, 2 the user asked for another number of lines: the host
  *                    prepares that many values and colours and calls again.
  *   pCount   in/out  number of lines, also shown in the dialog's count box: more than
@@ -268,8 +269,9 @@ KORVEL_API void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMod
  *   pCount     in      entries of the switch array.
  *   pSwitches  in/out  one int per tree item, in the order of the names in lpszGroups (each
  *                      group's own entry first, then its members'); nonzero is on. On OK one
- *                      entry per item shown is written, 0 or 1 where the user pressed, as it came
- *                      elsewhere; later entries are left alone.
+ *                      entry per item shown is written, 0 or 1 where the user changed a mark (a
+ *                      press on it, or Space on its item), as it came elsewhere; later entries are
+ *                      left alone.
  *   lpszGroups in      the group string: one brace-enclosed name list per group, the first name
  *                      the group's, e.g. "{\xc1\xba|\xc5\xe4\xbd\xee|\xbc\xf4\xc1\xa6}{\xd6\xf9|\xc5\xe4\xbd\xee}"
  *                      ({beam|reinforcement|shear}{column|reinforcement}). Text between

@@ -1,6 +1,9 @@
-// CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker.
+// CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker. It
+// shows the keyboard focus, and hands the arrow keys to its owner, which moves the focus.
 #pragma once
 #include <windows.h>
+
+#include <functional>
 
 #include "platform/wnd.h"
 
@@ -12,6 +15,11 @@ public:
     bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override;
 
     COLORREF m_color = 0;
+    // Called with VK_LEFT, VK_RIGHT, VK_UP or VK_DOWN pressed on the focused button.
+    std::function<void(UINT)> m_onArrowKey;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void DrawItem(const DRAWITEMSTRUCT& item) const;

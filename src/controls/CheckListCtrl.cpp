@@ -1,6 +1,7 @@
 // The check list: reading the names and checks, building the rows in check or radio mode, and
-// presses and keys (presses change the checks; in radio mode the chosen row follows a press and
-// the keys' selection, so the highlighted row is the one handed back).
+// presses and keys (a press on a mark, or Space on the focused row, changes the checks; in radio
+// mode the chosen row follows a press and the keys' selection, so the highlighted row is the one
+// handed back).
 #include "controls/CheckListCtrl.h"
 
 #include <windowsx.h>
@@ -191,7 +192,11 @@ LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         return OnPress(message, wParam, lParam);
     case WM_KEYDOWN:
+        if (wParam == VK_SPACE && GetKeyState(VK_CONTROL) >= 0) return OnSpaceKey();
+        [[fallthrough]];
     case WM_CHAR: {
+        // The space that follows the key's press is no name's start.
+        if (message == WM_CHAR && wParam == L' ') return 0;
         // The list moves the selection fast only from none; a key that moves nothing leaves
         // the row selected as it was.
         const int before = SelectedRow();
@@ -204,6 +209,14 @@ LRESULT CCheckListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return DefaultProc(message, wParam, lParam);
     }
+}
+
+LRESULT CCheckListCtrl::OnSpaceKey() {
+    // Space does what a press on the focused row's mark does, through the same code: a check
+    // (with the select-all row's rules) or the radio.
+    const int focused = GetNextItem(-1, LVNI_FOCUSED);
+    if (focused >= 0) HandleClick(focused, LVHT_ONITEMSTATEICON);
+    return 0;
 }
 
 LRESULT CCheckListCtrl::OnPress(UINT message, WPARAM flags, LPARAM point) {

@@ -50,6 +50,7 @@ protected:
 private:
     void StoreItems(int nCount, int nMode, int nSelected, const int* pStates, std::vector<std::wstring> names);
     LRESULT OnPress(UINT message, WPARAM flags, LPARAM point);
+    LRESULT OnSpaceKey();
     void HandleClick(int nItem, UINT nFlags);
     void UseCheckBoxes();
     void UseRadioImages();

@@ -1,5 +1,5 @@
 // The check tree: laying out groups and members, drawing marks as state images, and presses on
-// the marks (presses anywhere else change no check).
+// the marks or Space on the focused item (presses anywhere else change no check).
 #include "controls/CheckTree.h"
 
 #include <windowsx.h>
@@ -111,7 +111,20 @@ void CCheckTree::GetSwitches(int* out) const {
 }
 
 LRESULT CCheckTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONDOWN) OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    switch (message) {
+    case WM_LBUTTONDOWN: OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); break;
+    case WM_KEYDOWN:
+        // Space does what a press on the focused item's mark does.
+        if (wParam == VK_SPACE) {
+            ToggleItem(GetSelectedItem());
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == L' ') return 0;  // no item's name starts with the space
+        break;
+    default: break;
+    }
     return DefaultProc(message, wParam, lParam);
 }
 

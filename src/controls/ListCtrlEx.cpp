@@ -70,6 +70,12 @@ LRESULT CListCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
+    case WM_KEYDOWN:
+        if (OnCellKey(static_cast<UINT>(wParam))) return 0;
+        return DefaultProc(message, wParam, lParam);
+    case WM_CHAR:
+        if (wParam == L' ' && m_nColorColumn >= 0) return 0;  // the space that opened the chooser
+        return DefaultProc(message, wParam, lParam);
     case WM_VSCROLL:
     case WM_HSCROLL:
     case WM_MOUSEWHEEL:
@@ -127,6 +133,22 @@ void CListCtrlEx::OnLButtonDown(UINT flags, POINT point) {
     if (row == -1) return;
     if (column == m_nEditColumn) BeginCellEdit(row, column);
     else if (column == m_nColorColumn) ChooseRowColor(row);
+}
+
+bool CListCtrlEx::OnCellKey(UINT vk) {
+    // Keys do on the focused row what presses do on its cells: Space on the colour cell, F2 on
+    // the edited cell.
+    const int row = GetNextItem(-1, LVNI_FOCUSED);
+    if (row < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (vk == VK_SPACE && m_nColorColumn >= 0) {
+        ChooseRowColor(row);
+        return true;
+    }
+    if (vk == VK_F2 && m_nEditColumn >= 0) {
+        BeginCellEdit(row, m_nEditColumn);
+        return true;
+    }
+    return false;
 }
 
 void CListCtrlEx::OnScroll(UINT message, WPARAM wParam, LPARAM lParam) {

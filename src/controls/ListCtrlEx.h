@@ -1,7 +1,8 @@
 // CListCtrlEx: a report list whose rows carry a colour (the item data), drawn in a colour
-// column, and whose cells of one other column are edited in place. A press on a colour cell
-// opens the sixteen-colour picker (colour column kPaletteColorColumn) or the platform's colour
-// chooser (any other colour column); a press on the edit column opens a CListCellEdit over the cell.
+// column, and whose cells of one other column are edited in place. A press on a colour cell, or
+// Space on the focused row, opens the sixteen-colour picker (colour column kPaletteColorColumn)
+// or the platform's colour chooser (any other colour column); a press on the edit column, or F2,
+// opens a CListCellEdit over the cell.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -47,6 +48,7 @@ private:
     LRESULT OnCellCustomDraw(const NMLVCUSTOMDRAW& draw) const;
     void DrawColorCell(HDC dc, int row, int subItem) const;
     void OnLButtonDown(UINT flags, POINT point);
+    bool OnCellKey(UINT vk);
     void OnScroll(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCellEndEdit(const NMLVDISPINFOW& info) const;
     bool CellEditRect(int row, int column, RECT& rect, DWORD& alignment);

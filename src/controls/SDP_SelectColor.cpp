@@ -1,10 +1,15 @@
 // The picker: swatches bound to controls 1028 to 1043, the preview painted by the dialog under
-// the frame of control 1044.
+// the frame of control 1044, the arrow keys moving the focus between the swatches.
 #include "controls/SDP_SelectColor.h"
 
+#include "core/grid_keys.h"
 #include "platform/data_exchange.h"
 #include "platform/handles.h"
 #include "res/resource.h"
+
+namespace {
+constexpr int kSwatchColumns = 8;  // the template's two rows of eight
+}  // namespace
 
 CSDP_SelectColor::CSDP_SelectColor() noexcept : CDialog(IDD_SDP_SELECTCOLOR) {}
 
@@ -19,11 +24,25 @@ void CSDP_SelectColor::DoDataExchange(platform::CDataExchange* pDX) {
 
 BOOL CSDP_SelectColor::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int i = 0; i < core::kColorCount; ++i)
-        m_btnColor[static_cast<std::size_t>(i)].SetColor(core::BaseColor(i));
+    for (int i = 0; i < core::kColorCount; ++i) {
+        CButtonEx& swatch = m_btnColor[static_cast<std::size_t>(i)];
+        swatch.SetColor(core::BaseColor(i));
+        swatch.m_onArrowKey = [this, i](UINT vk) { FocusNeighbour(i, vk); };
+    }
     GetWindowRect(GetDlgItem(IDC_COLOR_PREVIEW), &m_rcPreview);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_rcPreview), 2);
     return TRUE;  // the platform focuses the first tab stop, OK
+}
+
+void CSDP_SelectColor::FocusNeighbour(int swatch, UINT vk) {
+    // The swatches lie in rows of eight: Left and Right move within a row, Up and Down between
+    // rows, and the focus stops at the edges.
+    core::GridKey key = core::GridKey::Left;
+    if (vk == VK_RIGHT) key = core::GridKey::Right;
+    else if (vk == VK_UP) key = core::GridKey::Up;
+    else if (vk == VK_DOWN) key = core::GridKey::Down;
+    const int next = core::GridKeyChoice(key, swatch, kSwatchColumns, core::kColorCount, 1);
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_SWATCH_FIRST + next)), TRUE);
 }
 
 bool CSDP_SelectColor::OnCommand(int id, int /*code*/, HWND /*control*/) {

@@ -1,5 +1,6 @@
-// CSDP_SelectColor: the picker of the sixteen base colours (template 1023). A swatch click
-// selects its colour and shows it in the preview; OK hands it back.
+// CSDP_SelectColor: the picker of the sixteen base colours (template 1023). A swatch click, or
+// Space on the focused swatch, selects its colour and shows it in the preview; the arrow keys move
+// the focus between swatches; OK (or Enter) hands the colour back.
 #pragma once
 #include <windows.h>
 
@@ -31,6 +32,7 @@ protected:
 
 private:
     void PaintPreview();
+    void FocusNeighbour(int swatch, UINT vk);
 
     RECT m_rcPreview{};  // the preview control's rectangle, frame included, in client coordinates
     std::array<CButtonEx, core::kColorCount> m_btnColor;  // entry i shows colour number i

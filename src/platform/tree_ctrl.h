@@ -21,6 +21,7 @@ public:
     HTREEITEM GetChildItem(HTREEITEM item) const { return GetNext(item, TVGN_CHILD); }
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const { return GetNext(item, TVGN_NEXT); }
     HTREEITEM GetParentItem(HTREEITEM item) const { return GetNext(item, TVGN_PARENT); }
+    HTREEITEM GetSelectedItem() const { return GetNext(nullptr, TVGN_CARET); }
     bool Expand(HTREEITEM item, UINT code) const {
         return SendMessage(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item)) != 0;
     }

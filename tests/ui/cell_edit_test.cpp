@@ -15,10 +15,13 @@ namespace {
 
 ContourVars ThreeLines() { return Contour(1, {0.5f, 1.0f, 2.25f}, {0x0000FF, 0x00FF00, 0xFF0000}); }
 
-TEST(ColourCellEditTest, PressOnAValueOpensABoxOverTheCellWithItsTextSelected) {
+class ColourCellOpenTest : public testing::TestWithParam<Opening> {};
+
+// A press on a value, or F2 on its row, opens the same box.
+TEST_P(ColourCellOpenTest, OpensABoxOverTheCellWithItsTextSelected) {
     ContourVars vars = ThreeLines();
     RunContour(vars, [](DialogDriver& d, const ListView& list) {
-        ClickCell(d, list, 2, 1);
+        OpenCell(d, list, 2, 1, GetParam());
         HWND box = CellEditBox(list);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(d.Focus(), box);
@@ -38,6 +41,11 @@ TEST(ColourCellEditTest, PressOnAValueOpensABoxOverTheCellWithItsTextSelected) {
         d.ClickItem(IDCANCEL);
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, ColourCellOpenTest, testing::Values(Opening::Press, Opening::F2Key),
+                         [](const testing::TestParamInfo<Opening>& i) {
+                             return std::string(i.param == Opening::Press ? "press" : "f2_key");
+                         });
 
 TEST(ColourCellEditTest, ReturnStoresTheTextAndKeepsTheDialogOpen) {
     ContourVars vars = ThreeLines();

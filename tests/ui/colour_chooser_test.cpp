@@ -18,10 +18,10 @@ constexpr unsigned long kRed = 0x0000FF, kGreen = 0x00FF00, kOdd = RGB(12, 34, 5
 
 // Opens the contour dialog with three lines, presses the colour cell of line 2 (kOdd) and runs
 // `script` against the chooser; then confirms the contour dialog with OK.
-ContourVars RunChooser(const std::function<void(DialogDriver& chooser)>& script) {
+ContourVars RunChooser(const std::function<void(DialogDriver& chooser)>& script, Opening how = Opening::Press) {
     ContourVars vars = Contour(1, {0.5f, 1.0f, 2.0f}, {kRed, kOdd, kGreen});
     RunContour(vars, [&](DialogDriver& d, const ListView& list) {
-        HWND chooser = OpenColourCell(d, list, 1, 2);
+        HWND chooser = OpenColourCell(d, list, 1, 2, how);
         ASSERT_NE(chooser, nullptr);
         DialogDriver c(chooser);
         script(c);
@@ -32,13 +32,18 @@ ContourVars RunChooser(const std::function<void(DialogDriver& chooser)>& script)
 }
 
 TEST(ColourChooserTest, OpensFullyOpenFromTheCellsColour) {
-    const ContourVars vars = RunChooser([](DialogDriver& c) {
-        EXPECT_EQ(ChooserColour(c), kOdd);
-        EXPECT_TRUE(IsWindowVisible(c.Item(COLOR_RED)));  // the part with the colour boxes is open
-        c.ClickItem(IDOK);
-    });
-    EXPECT_EQ(vars.colors, (std::vector<unsigned long>{kRed, kOdd, kGreen, kUntouchedColor, kUntouchedColor,
-                                                        kUntouchedColor, kUntouchedColor}));
+    // Opened by a press on the colour cell, or by Space on its row.
+    for (Opening how : {Opening::Press, Opening::SpaceKey}) {
+        const ContourVars vars = RunChooser(
+            [](DialogDriver& c) {
+                EXPECT_EQ(ChooserColour(c), kOdd);
+                EXPECT_TRUE(IsWindowVisible(c.Item(COLOR_RED)));  // the part with the colour boxes is open
+                c.ClickItem(IDOK);
+            },
+            how);
+        EXPECT_EQ(vars.colors, (std::vector<unsigned long>{kRed, kOdd, kGreen, kUntouchedColor, kUntouchedColor,
+                                                            kUntouchedColor, kUntouchedColor}));
+    }
 }
 
 TEST(ColourChooserTest, ChosenColourReplacesTheCellsOnOk) {

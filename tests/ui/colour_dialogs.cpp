@@ -78,8 +78,17 @@ void ClickCell(DialogDriver& d, const ListView& list, int row, int col) {
     d.Click(list.Handle(), list.CellCenter(row, col));
 }
 
-HWND OpenColourCell(DialogDriver& d, const ListView& list, int row, int col) {
-    ClickCell(d, list, row, col);
+void OpenCell(DialogDriver& d, const ListView& list, int row, int col, Opening how) {
+    if (how == Opening::Press) {
+        ClickCell(d, list, row, col);
+        return;
+    }
+    ClickCell(d, list, row, 0);  // the first cell opens nothing
+    d.KeyTo(list.Handle(), how == Opening::SpaceKey ? VK_SPACE : VK_F2);
+}
+
+HWND OpenColourCell(DialogDriver& d, const ListView& list, int row, int col, Opening how) {
+    OpenCell(d, list, row, col, how);
     return d.WaitForOtherDialog();
 }
 

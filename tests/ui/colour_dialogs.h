@@ -40,8 +40,13 @@ HWND CellEditBox(const ListView& list);
 // A press in the middle of a cell; for an edit cell this opens the box.
 void ClickCell(DialogDriver& d, const ListView& list, int row, int col);
 
-// The dialog the press on a colour cell opened: the picker or the colour chooser.
-HWND OpenColourCell(DialogDriver& d, const ListView& list, int row, int col);
+// How a cell is opened: pressed, or its row focused (a press on its first cell) and a key pressed:
+// Space for a colour cell, F2 for a value cell.
+enum class Opening { Press, SpaceKey, F2Key };
+void OpenCell(DialogDriver& d, const ListView& list, int row, int col, Opening how);
+
+// The dialog the press (or key) on a colour cell opened: the picker or the colour chooser.
+HWND OpenColourCell(DialogDriver& d, const ListView& list, int row, int col, Opening how = Opening::Press);
 
 // The colour the platform's chooser shows in its red, green and blue boxes.
 COLORREF ChooserColour(const DialogDriver& chooser);

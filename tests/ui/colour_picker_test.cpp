@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "client_snapshot.h"
@@ -15,12 +16,12 @@ namespace {
 
 // Opens the colour table with rows A (red, 12) and B (dark cyan, 3), presses B's colour cell and
 // runs `script` against the picker; then confirms the table with OK.
-ColourTableVars RunPicker(const std::function<void(DialogDriver& picker)>& script) {
+ColourTableVars RunPicker(const std::function<void(DialogDriver& picker)>& script, Opening how = Opening::Press) {
     ColourTableVars vars = ColourTable(L"H|A|B", {0, 12, 3});
     RunDialog([&] { CallColourTable(vars); },
               [&](DialogDriver& d) {
                   ListView list(d.Item(IDC_COLOR_LIST));
-                  HWND picker = OpenColourCell(d, list, 1, 1);
+                  HWND picker = OpenColourCell(d, list, 1, 1, how);
                   ASSERT_NE(picker, nullptr);
                   DialogDriver p(picker);
                   script(p);
@@ -33,13 +34,56 @@ ColourTableVars RunPicker(const std::function<void(DialogDriver& picker)>& scrip
 }
 
 TEST(ColourPickerTest, OpensWithTheCellsColourSelected) {
-    const ColourTableVars vars = RunPicker([](DialogDriver& p) {
-        EXPECT_EQ(p.Text(p.Dialog()), L"选择颜色");
-        EXPECT_TRUE(PreviewShows(p, BaseColours()[3]));
-        EXPECT_EQ(p.Focus(), p.Item(IDOK));
-        p.ClickItem(IDOK);  // OK without a click: the colour it opened with
-    });
-    EXPECT_EQ(vars.colors[2], 3);
+    // Opened by a press on the colour cell, or by Space on its row.
+    for (Opening how : {Opening::Press, Opening::SpaceKey}) {
+        const ColourTableVars vars = RunPicker(
+            [](DialogDriver& p) {
+                EXPECT_EQ(p.Text(p.Dialog()), L"选择颜色");
+                EXPECT_TRUE(PreviewShows(p, BaseColours()[3]));
+                EXPECT_EQ(p.Focus(), p.Item(IDOK));
+                p.ClickItem(IDOK);  // OK without a click: the colour it opened with
+            },
+            how);
+        EXPECT_EQ(vars.colors[2], 3);
+    }
+}
+
+// The pixels of a swatch's face (inside its one-pixel margin) that are not its colour: the focus
+// rectangle, when it shows one.
+int MarkedPixels(HWND swatch, COLORREF face) {
+    RECT rect{};
+    GetClientRect(swatch, &rect);
+    const ClientSnapshot snapshot(swatch);
+    int marked = 0;
+    for (int y = rect.top + 1; y < rect.bottom - 1; ++y)
+        for (int x = rect.left + 1; x < rect.right - 1; ++x) marked += snapshot.Pixel(x, y) != face;
+    return marked;
+}
+
+// From the keyboard alone: Tab reaches the swatches, the arrows move the focus (Left and Right in
+// a row, Up and Down between the rows, stopping at the edges), the focused swatch shows it, Space
+// selects it and Enter confirms; Escape cancels.
+TEST(ColourPickerTest, KeysMoveTheFocusSelectAndConfirm) {
+    for (const UINT close : {static_cast<UINT>(VK_RETURN), static_cast<UINT>(VK_ESCAPE)}) {
+        const ColourTableVars vars = RunPicker([close](DialogDriver& p) {
+            auto swatch = [&](int n) { return p.Item(IDC_SWATCH_FIRST + n); };
+            p.Key(VK_TAB);
+            p.Key(VK_TAB);
+            ASSERT_EQ(p.Focus(), swatch(0)) << "Tab from OK passes Cancel to the first swatch";
+            const std::pair<UINT, int> moves[] = {{VK_RIGHT, 1}, {VK_DOWN, 9},  {VK_DOWN, 9}, {VK_UP, 1},
+                                                  {VK_LEFT, 0},  {VK_LEFT, 0}, {VK_DOWN, 8}};
+            for (const auto& [key, focused] : moves) {
+                p.Key(key);
+                EXPECT_EQ(p.Focus(), swatch(focused)) << "after key " << key;
+            }
+            EXPECT_GT(MarkedPixels(swatch(8), BaseColours()[8]), 0) << "the focused swatch shows the focus";
+            EXPECT_EQ(MarkedPixels(swatch(0), BaseColours()[0]), 0) << "the others do not";
+            p.Key(VK_SPACE);
+            EXPECT_TRUE(PreviewShows(p, BaseColours()[8]));
+            p.Key(close);
+        });
+        EXPECT_EQ(vars.colors[2], close == VK_RETURN ? 8 : 3);
+    }
 }
 
 TEST(ColourPickerTest, SwatchesShowTheBaseColoursInTwoRowsOfEight) {

@@ -31,8 +31,8 @@ struct TreeHost {
     }
 };
 
-// What a press lands on.
-enum class Part { Mark, Text, Button, Beside };
+// What a press lands on, or Space on the item (focused first by a press on its text).
+enum class Part { Mark, Text, Button, Beside, SpaceKey };
 
 UINT HitPart(Part part) {
     switch (part) {
@@ -40,6 +40,7 @@ UINT HitPart(Part part) {
     case Part::Text: return TVHT_ONITEMLABEL;
     case Part::Button: return TVHT_ONITEMBUTTON;
     case Part::Beside: return TVHT_ONITEMRIGHT;
+    case Part::SpaceKey: return TVHT_ONITEMLABEL;
     }
     return 0;
 }
@@ -65,6 +66,7 @@ void PressAll(DialogDriver& d, const TreeView& tree, const std::vector<Press>& p
         const POINT at = tree.PointOn(tree.Items().at(static_cast<std::size_t>(press.item)), HitPart(press.part));
         ASSERT_GE(at.x, 0) << "no point on item " << press.item;
         d.Click(tree.Handle(), at);
+        if (press.part == Part::SpaceKey) d.KeyTo(tree.Handle(), VK_SPACE);
     }
 }
 
@@ -123,6 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"only_checked_member_cleared_clears_group", {{1, Part::Mark}}, {U, U, U, C, C}, {0, 0, 0, 0, 1}},
         PressCase{"one_member_of_two_makes_partial", {{0, Part::Mark}, {2, Part::Mark}}, {P, U, C, C, C}, {1, 0, 1, 0, 1}},
         PressCase{"only_member_cleared_clears_group", {{4, Part::Mark}}, {P, C, U, U, U}, {1, 1, 0, 0, 0}},
+        PressCase{"space_on_a_partial_group_clears_group_and_members", {{0, Part::SpaceKey}}, {U, U, U, C, C},
+                  {0, 0, 0, 0, 1}},
+        PressCase{"space_on_the_last_unchecked_member_checks_group", {{2, Part::SpaceKey}}, {C, C, C, C, C},
+                  {1, 1, 1, 0, 1}},
+        PressCase{"space_then_press_on_a_group_checks_all", {{0, Part::SpaceKey}, {0, Part::Mark}}, {C, C, C, C, C},
+                  {1, 1, 1, 0, 1}},
         PressCase{"text_changes_no_mark", {{1, Part::Text}, {3, Part::Text}}, {P, C, U, C, C}, {1, 1, 0, 0, 1}},
         PressCase{"beside_the_item_changes_no_mark", {{2, Part::Beside}}, {P, C, U, C, C}, {1, 1, 0, 0, 1}},
         PressCase{"expand_button_changes_no_mark", {{3, Part::Button}, {3, Part::Button}}, {P, C, U, C, C},
