@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CountCase{"update_to_ten_asks_for_ten", L"10", IDC_UPDATE_LIST, kNone, 2, 10, L""},
         CountCase{"update_to_fifty_asks_for_fifty", L"50", IDC_UPDATE_LIST, kNone, 2, 50, L""},
+        CountCase{"update_to_full_width_ten_asks_for_ten", L"\xff11\xff10", IDC_UPDATE_LIST, kNone, 2, 10, L""},
         CountCase{"update_unchanged_stays", L"3", IDC_UPDATE_LIST, kNone, -7, 3, L"3"},
         CountCase{"update_empty_warns_once_and_restores", L"", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},
         CountCase{"update_letters_warn_once_and_restore", L"abc", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},

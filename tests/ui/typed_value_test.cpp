@@ -1,6 +1,7 @@
 // What a contour value cell hands back: typed text is read as a decimal number only, so words
-// such as "inf" and "nan" read as 0; a host's value that is not finite comes back unchanged only
-// while its cell was left as it was shown.
+// such as "inf" and "nan" read as 0, and what an input method types as the number meant ("１．５"
+// and "1。5" are 1.5); a host's value that is not finite comes back unchanged only while its cell
+// was left as it was shown.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -47,7 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"negative_infinity", 2.0f, L"-Infinity", 0.0f}, TypedCase{"nan", 2.0f, L"nan", 0.0f},
                     TypedCase{"number_over_infinity", kInf, L"5", 5.0f},
                     TypedCase{"number_over_nan", kNaN, L"-0.25", -0.25f},
-                    TypedCase{"other_word_over_infinity", kInf, L"-inf", 0.0f}),
+                    TypedCase{"other_word_over_infinity", kInf, L"-inf", 0.0f},
+                    // As an input method types them: full-width forms, ideographic full stop and space.
+                    TypedCase{"full_width_number", 2.0f, L"\xff11\xff0e\xff15", 1.5f},
+                    TypedCase{"ideographic_full_stop", 2.0f, L"1\x3002" L"5", 1.5f},
+                    TypedCase{"full_width_minus", 2.0f, L"\xff0d\xff12", -2.0f},
+                    TypedCase{"full_width_exponent", 2.0f, L"\xff11\xff45\xff13", 1000.0f},
+                    TypedCase{"ideographic_space", 2.0f, L"\x3000" L"3", 3.0f}),
     [](const testing::TestParamInfo<TypedCase>& i) { return std::string(i.param.label); });
 
 TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited) {
