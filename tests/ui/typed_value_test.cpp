@@ -10,6 +10,7 @@
 
 #include "colour_dialogs.h"
 #include "colour_host_call.h"
+#include "composition.h"
 #include "dialog_driver.h"
 #include "list_view.h"
 
@@ -72,6 +73,28 @@ TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited)
     EXPECT_EQ(vars.values[1], -kInf);
     EXPECT_TRUE(std::isnan(vars.values[2]));
     EXPECT_EQ(vars.values[3], 4.0f);
+}
+
+// Completed once the focus has moved, a composition's text would go to the box that took it.
+// What the cell keeps differs: Wine's edit box shows the composition in its text, Windows' does not.
+TEST(TypedValueTest, TextStillComposedWhenAnotherBoxTakesTheFocusIsNotTypedIntoIt) {
+    if (!CanCompose()) GTEST_SKIP() << "no input method composes text here";
+    const CompositionCleanup cleanup;
+    ContourVars vars = Contour(1, {2.0f, 1.0f}, {0x0000FF, 0x00FF00});
+    RunContour(vars, [](DialogDriver& d, const ListView& list) {
+        ClickCell(d, list, 0, 1);
+        HWND box = CellEditBox(list);
+        ASSERT_NE(box, nullptr);
+        d.Type(L"1");
+        ASSERT_TRUE(OpenComposition(d, box, L"\xff0e\xff15"));  // "．５" still being composed
+        const std::wstring count = d.ItemText(IDC_CONTOUR_COUNT);
+        d.Click(d.Item(IDC_CONTOUR_COUNT), POINT{2, 2});
+        EXPECT_EQ(CellEditBox(list), nullptr);
+        EXPECT_EQ(d.Focus(), d.Item(IDC_CONTOUR_COUNT));
+        EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), count);
+    });
+    EXPECT_EQ(vars.result, 0);  // OK read the count box as it was
+    EXPECT_EQ(vars.values[1], 1.0f);
 }
 
 }  // namespace
