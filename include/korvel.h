@@ -252,8 +252,11 @@ KORVEL_API void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pC
  *                    A value comes back through its text of six significant digits ("%g"), so
  *                    0.1234567 comes back as 0.123457. Typed text is read as atof reads a
  *                    decimal number ("12abc" is 12, "abc" is 0, and so are "inf" and "nan");
- *                    beyond the range of a float it is an infinity. Infinities and NaNs are
- *                    shown as "inf", "-inf", "nan" and come back unchanged unless edited.
+ *                    beyond the range of a float it is an infinity. Full-width digits, signs
+ *                    and points typed with an input method read as their ASCII forms, and the
+ *                    ideographic full stop as a decimal point (in the count box too).
+ *                    Infinities and NaNs are shown as "inf", "-inf", "nan" and come back
+ *                    unchanged unless edited.
  *   pColors  in/out  one colour per line shown, 0x00BBGGRR (a COLORREF); read and written as
  *                    pValues.
  */

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/handles.h"
+#include "platform/input_method.h"
 #include "platform/text_width.h"
 
 namespace {
@@ -90,6 +91,8 @@ LRESULT CListCellEdit::OnKillFocus(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefaultProc(WM_KILLFOCUS, wParam, lParam);
     if (m_bClosing) return result;
     m_bClosing = true;
+    // What the input method still composes belongs to the cell, if it can still reach the box.
+    platform::CompleteComposition(m_hWnd);
     SendEndEdit();
     DestroyWindow(m_hWnd);  // the final message deletes this object
     return result;

@@ -3,13 +3,16 @@
 
 #include <climits>
 
+#include "core/typed_text.h"
+
 namespace core {
 namespace {
 bool IsBlank(wchar_t c) noexcept { return c == L' ' || c == L'\t'; }
 bool IsDigit(wchar_t c) noexcept { return c >= L'0' && c <= L'9'; }
 }  // namespace
 
-bool ParseInteger(std::wstring_view text, int& value) {
+bool ParseInteger(std::wstring_view typed, int& value) {
+    const std::wstring text = MeantText(typed);
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     const bool negative = i < text.size() && text[i] == L'-';

@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/typed_text.h"
+
 namespace core {
 namespace {
 
@@ -71,10 +73,11 @@ std::wstring FormatValue(float value) {
     return std::wstring(buffer.data(), result.ptr);
 }
 
-float ParseValue(std::wstring_view text) {
+float ParseValue(std::wstring_view typed) {
+    const std::wstring text = MeantText(typed);
     std::size_t start = 0;
     while (start < text.size() && IsBlank(text[start])) ++start;
-    const std::string ascii = AsciiStart(text.substr(start));
+    const std::string ascii = AsciiStart(std::wstring_view(text).substr(start));
     std::size_t i = 0;
     const bool negative = i < ascii.size() && ascii[i] == '-';
     if (i < ascii.size() && (ascii[i] == '-' || ascii[i] == '+')) ++i;

@@ -3,6 +3,7 @@
 
 #include "core/exchange_text.h"
 #include "platform/dialog.h"
+#include "platform/input_method.h"
 #include "platform/module.h"
 
 namespace platform {
@@ -92,6 +93,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     pDX->PrepareEditCtrl(id);
+    CompleteComposition(control);  // the number still being composed is part of it
     if (!core::ParseInteger(WindowText(control), value)) pDX->FailWithWarning(LoadResourceString(Prompts().parseInt));
 }
 

@@ -8,6 +8,7 @@
 
 #include "colour_dialogs.h"
 #include "colour_host_call.h"
+#include "composition.h"
 #include "dialog_driver.h"
 #include "list_view.h"
 
@@ -77,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CountCase{"update_to_ten_asks_for_ten", L"10", IDC_UPDATE_LIST, kNone, 2, 10, L""},
         CountCase{"update_to_fifty_asks_for_fifty", L"50", IDC_UPDATE_LIST, kNone, 2, 50, L""},
+        CountCase{"update_to_full_width_ten_asks_for_ten", L"\xff11\xff10", IDC_UPDATE_LIST, kNone, 2, 10, L""},
         CountCase{"update_unchanged_stays", L"3", IDC_UPDATE_LIST, kNone, -7, 3, L"3"},
         CountCase{"update_empty_warns_once_and_restores", L"", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},
         CountCase{"update_letters_warn_once_and_restore", L"abc", IDC_UPDATE_LIST, {kNotAnInteger}, -7, 3, L"3"},
@@ -114,6 +116,25 @@ TEST(ColourContourCountTest, ReturnInTheBoxIsOk) {
         EXPECT_TRUE(d.WaitClosed());
     });
     EXPECT_EQ(vars.result, 0);
+    EXPECT_EQ(vars.count, 1);
+}
+
+TEST(ColourContourCountTest, TextStillComposedInTheBoxIsCompletedAndRead) {
+    if (!CanCompose()) GTEST_SKIP() << "no input method composes text here";
+    const CompositionCleanup cleanup;
+    ContourVars vars = Contour(1, {0.5f}, {1});
+    RunContour(vars, [](DialogDriver& d, const ListView&) {
+        HWND box = d.Item(IDC_CONTOUR_COUNT);
+        ReplaceBoxText(d, IDC_CONTOUR_COUNT, L"9");
+        ASSERT_TRUE(OpenComposition(d, box, L"\xff19"));  // "９" still being composed
+        d.Key(VK_RETURN);  // OK, read with the focus still in the box: 99
+        EXPECT_EQ(Texts(AnswerWarnings(d)), (std::vector<std::wstring>{kOutOfRange, kOutOfRange}));
+        EXPECT_EQ(ComposingText(d, box), L"");
+        EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), L"9\xff19");
+        d.ClickItem(IDCANCEL);
+        EXPECT_TRUE(d.WaitClosed());
+    });
+    EXPECT_EQ(vars.result, 1);
     EXPECT_EQ(vars.count, 1);
 }
 

@@ -1,6 +1,7 @@
 // What a contour value cell hands back: typed text is read as a decimal number only, so words
-// such as "inf" and "nan" read as 0; a host's value that is not finite comes back unchanged only
-// while its cell was left as it was shown.
+// such as "inf" and "nan" read as 0, and what an input method types as the number meant ("１．５"
+// and "1。5" are 1.5); a host's value that is not finite comes back unchanged only while its cell
+// was left as it was shown.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 
 #include "colour_dialogs.h"
 #include "colour_host_call.h"
+#include "composition.h"
 #include "dialog_driver.h"
 #include "list_view.h"
 
@@ -47,7 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"negative_infinity", 2.0f, L"-Infinity", 0.0f}, TypedCase{"nan", 2.0f, L"nan", 0.0f},
                     TypedCase{"number_over_infinity", kInf, L"5", 5.0f},
                     TypedCase{"number_over_nan", kNaN, L"-0.25", -0.25f},
-                    TypedCase{"other_word_over_infinity", kInf, L"-inf", 0.0f}),
+                    TypedCase{"other_word_over_infinity", kInf, L"-inf", 0.0f},
+                    // As an input method types them: full-width forms, ideographic full stop and space.
+                    TypedCase{"full_width_number", 2.0f, L"\xff11\xff0e\xff15", 1.5f},
+                    TypedCase{"ideographic_full_stop", 2.0f, L"1\x3002" L"5", 1.5f},
+                    TypedCase{"full_width_minus", 2.0f, L"\xff0d\xff12", -2.0f},
+                    TypedCase{"full_width_exponent", 2.0f, L"\xff11\xff45\xff13", 1000.0f},
+                    TypedCase{"ideographic_space", 2.0f, L"\x3000" L"3", 3.0f}),
     [](const testing::TestParamInfo<TypedCase>& i) { return std::string(i.param.label); });
 
 TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited) {
@@ -65,6 +73,28 @@ TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited)
     EXPECT_EQ(vars.values[1], -kInf);
     EXPECT_TRUE(std::isnan(vars.values[2]));
     EXPECT_EQ(vars.values[3], 4.0f);
+}
+
+// Completed once the focus has moved, a composition's text would go to the box that took it.
+// What the cell keeps differs: Wine's edit box shows the composition in its text, Windows' does not.
+TEST(TypedValueTest, TextStillComposedWhenAnotherBoxTakesTheFocusIsNotTypedIntoIt) {
+    if (!CanCompose()) GTEST_SKIP() << "no input method composes text here";
+    const CompositionCleanup cleanup;
+    ContourVars vars = Contour(1, {2.0f, 1.0f}, {0x0000FF, 0x00FF00});
+    RunContour(vars, [](DialogDriver& d, const ListView& list) {
+        ClickCell(d, list, 0, 1);
+        HWND box = CellEditBox(list);
+        ASSERT_NE(box, nullptr);
+        d.Type(L"1");
+        ASSERT_TRUE(OpenComposition(d, box, L"\xff0e\xff15"));  // "．５" still being composed
+        const std::wstring count = d.ItemText(IDC_CONTOUR_COUNT);
+        d.Click(d.Item(IDC_CONTOUR_COUNT), POINT{2, 2});
+        EXPECT_EQ(CellEditBox(list), nullptr);
+        EXPECT_EQ(d.Focus(), d.Item(IDC_CONTOUR_COUNT));
+        EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), count);
+    });
+    EXPECT_EQ(vars.result, 0);  // OK read the count box as it was
+    EXPECT_EQ(vars.values[1], 1.0f);
 }
 
 }  // namespace

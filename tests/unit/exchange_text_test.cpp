@@ -32,9 +32,23 @@ INSTANTIATE_TEST_SUITE_P(
                     IntCase{"empty", L"", false, 0}, IntCase{"blanks_only", L"  ", false, 0},
                     IntCase{"letters", L"abc", false, 0}, IntCase{"trailing_letters", L"12abc", false, 0},
                     IntCase{"fraction", L"1.5", false, 0}, IntCase{"sign_alone", L"-", false, 0},
-                    IntCase{"inner_blank", L"1 2", false, 0}, IntCase{"full_width_digit", L"\xff11", false, 0},
+                    IntCase{"inner_blank", L"1 2", false, 0}, IntCase{"full_width_digit", L"\xff11", true, 1},
                     IntCase{"beyond_int", L"99999999999", true, INT_MAX},
                     IntCase{"below_int", L"-99999999999", true, INT_MIN}, IntCase{"int_min", L"-2147483648", true, INT_MIN}),
+    [](const testing::TestParamInfo<IntCase>& i) { return std::string(i.param.label); });
+
+// What an input method types: full-width forms, the ideographic space and full stop.
+INSTANTIATE_TEST_SUITE_P(
+    Typed, ParseIntegerTest,
+    testing::Values(IntCase{"full_width_ten", L"\xff11\xff10", true, 10},
+                    IntCase{"ideographic_spaces_around", L"\x3000\xff11\xff10\x3000", true, 10},
+                    IntCase{"full_width_minus", L"\xff0d\xff15", true, -5},
+                    IntCase{"full_width_plus", L"\xff0b\xff17", true, 7},
+                    IntCase{"ideographic_full_stop_is_a_point", L"1\x3002" L"5", false, 0},
+                    IntCase{"full_width_point", L"\xff11\xff0e\xff15", false, 0},
+                    IntCase{"full_width_letters", L"\xff11\xff10\xff41", false, 0},
+                    IntCase{"other_wide_letter", L"1\x4e00", false, 0},
+                    IntCase{"full_width_beyond_int", L"\xff19\xff19\xff19\xff19\xff19\xff19\xff19\xff19\xff19\xff19", true, INT_MAX}),
     [](const testing::TestParamInfo<IntCase>& i) { return std::string(i.param.label); });
 
 TEST(FormatPromptTest, FillsNumberedPlaceholders) {

@@ -62,7 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"exponent_sign_without_digits", L"4e+x", 4.0f},
                     ParseCase{"comma_ends_the_number", L"1,5", 1.0f}, ParseCase{"hex_is_not_read", L"0x10", 0.0f},
                     ParseCase{"wide_characters_end_it", L"3\x4e00" L"5", 3.0f},
-                    ParseCase{"full_width_digit_is_not_one", L"\xff11", 0.0f},
                     ParseCase{"beyond_float", L"1e39", kInf}, ParseCase{"beyond_double", L"1e400", kInf},
                     ParseCase{"below_double", L"1e-400", 0.0f}, ParseCase{"negative_below_double", L"-1e-400", -0.0f},
                     ParseCase{"long_zeros_beyond_double", L"0.00000000001e500", kInf},
@@ -71,6 +70,25 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"negative_infinity", L"-Infinity", 0.0f}, ParseCase{"not_a_number", L"nan", 0.0f},
                     ParseCase{"negative_not_a_number", L"  -nan", 0.0f}, ParseCase{"upper_case_nan", L"NAN", 0.0f},
                     ParseCase{"sign_then_point", L"-.5", -0.5f}),
+    [](const testing::TestParamInfo<ParseCase>& i) { return std::string(i.param.label); });
+
+// What an input method types: full-width forms, the ideographic space and full stop.
+INSTANTIATE_TEST_SUITE_P(
+    Typed, ParseValueTest,
+    testing::Values(ParseCase{"full_width_number", L"\xff11\xff0e\xff15", 1.5f},
+                    ParseCase{"ideographic_full_stop_is_the_point", L"1\x3002" L"5", 1.5f},
+                    ParseCase{"full_width_minus", L"\xff0d\xff12", -2.0f},
+                    ParseCase{"full_width_exponent", L"\xff11\xff45\xff13", 1000.0f},
+                    ParseCase{"ideographic_space_is_a_blank", L"\x3000" L"3", 3.0f},
+                    ParseCase{"full_width_digit", L"\xff11", 1.0f},
+                    ParseCase{"full_width_plus", L"\xff0b\xff17", 7.0f},
+                    ParseCase{"full_width_comma_ends_the_number", L"\xff11\xff0c\xff15", 1.0f},
+                    ParseCase{"ideographic_comma_ends_the_number", L"1\x3001" L"5", 1.0f},
+                    ParseCase{"other_wide_letter_ends_it", L"\xff13\x4e00\xff15", 3.0f},
+                    ParseCase{"full_width_infinity_is_a_word", L"\xff49\xff4e\xff46", 0.0f},
+                    ParseCase{"full_width_nan_is_a_word", L"\xff4e\xff41\xff4e", 0.0f},
+                    ParseCase{"two_full_stops", L"1\x3002\x3002" L"5", 1.0f},
+                    ParseCase{"beyond_float_in_full_width", L"\xff11\xff45\xff13\xff19", kInf}),
     [](const testing::TestParamInfo<ParseCase>& i) { return std::string(i.param.label); });
 
 TEST(ValueRoundTripTest, ValuesComeBackThroughTheirSixDigitText) {
@@ -108,7 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadBackCase{"nan_typed_over_a_number", 2.0f, L"nan", 0.0f},
                     ReadBackCase{"nan_edited", kNaN, L"1.5", 1.5f},
                     ReadBackCase{"finite_untouched_is_its_six_digits", 0.1234567f, L"0.123457", 0.123457f},
-                    ReadBackCase{"typed_beyond_float", 1.0f, L"1e39", kInf}),
+                    ReadBackCase{"typed_beyond_float", 1.0f, L"1e39", kInf},
+                    ReadBackCase{"typed_in_full_width", 2.0f, L"\xff11\xff0e\xff15", 1.5f},
+                    ReadBackCase{"typed_with_ideographic_full_stop", 2.0f, L"1\x3002" L"5", 1.5f},
+                    ReadBackCase{"full_width_infinity_over_infinity_is_an_edit", kInf, L"\xff49\xff4e\xff46", 0.0f}),
     [](const testing::TestParamInfo<ReadBackCase>& i) { return std::string(i.param.label); });
 
 TEST(ReadBackValueTest, UntouchedNotANumberComesBackWithItsSign) {
