@@ -11,7 +11,9 @@ set(layer_faults
   "controls/ListCtrlEx.cpp|\"colour/Picker.h\"|controls may not include colour"
   "analysis/Dlg.cpp|\"design/Tree.h\"|analysis may not include design"
   "colour/Dlg.cpp|\"app/export_call.h\"|colour may not include app"
-  "platform/dialog.cpp|\"controls/List.h\"|platform may not include controls")
+  "platform/dialog.cpp|\"controls/List.h\"|platform may not include controls"
+  "platform/dialog.cpp|\"../controls/List.h\"|platform may not include controls"
+  "core/sub/names.cpp|\"../../app/export_call.h\"|core may not include app")
 set(case 0)
 foreach(fault IN LISTS layer_faults)
   string(REPLACE "|" ";" fields "${fault}")

@@ -25,8 +25,8 @@ public:
     // The edit box the following check is about.
     void PrepareEditCtrl(int id) noexcept { m_idLastEdit = id; }
     // A check failed: warns with `prompt` in a message box titled with the module name, gives the
-    // prepared edit box the focus with its text selected, and fails the exchange. The exchange
-    // stops there: the calls after it change nothing.
+    // prepared edit box the focus with its text selected, and fails the exchange. The text
+    // exchanges and checks after it change nothing; DDX_Control and DDX_Radio still do their part.
     void FailWithWarning(const std::wstring& prompt);
 
 private:

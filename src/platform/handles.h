@@ -54,7 +54,6 @@ struct KernelCloser {
     void operator()(HANDLE h) const noexcept { CloseHandle(h); }
 };
 
-using UniqueBrush = Unique<HBRUSH, GdiObjectCloser>;
 using UniqueFont = Unique<HFONT, GdiObjectCloser>;
 using UniqueBitmap = Unique<HBITMAP, GdiObjectCloser>;
 using UniqueImageList = Unique<HIMAGELIST, ImageListCloser>;
@@ -128,7 +127,7 @@ private:
 
 // Fills a rectangle with a solid colour through a brush that lives only for the fill.
 inline void FillSolidRect(HDC dc, const RECT& rect, COLORREF color) {
-    UniqueBrush brush(CreateSolidBrush(color));
+    const Unique<HBRUSH, GdiObjectCloser> brush(CreateSolidBrush(color));
     FillRect(dc, &rect, brush.get());
 }
 
