@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
-#include "export_table.h"
+#include "catalogue/export_table.h"
 #include "gbk_text.h"
 
 namespace demo {
+
+using namespace catalogue;  // the exports, their arguments and calls
 namespace {
 
 constexpr wchar_t kClassName[] = L"KorvelDemoWindow";

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dialog_catcher.h"
-#include "export_table.h"
+#include "catalogue/export_table.h"
 #include "gbk_text.h"
 #include "png_writer.h"
 #include "report.h"
@@ -17,6 +17,8 @@
 #include "win_handles.h"
 
 namespace demo {
+
+using namespace catalogue;  // the exports, their arguments and calls
 namespace {
 
 constexpr unsigned kStepTimeoutMs = 30000;  // one export, from the call to the written picture

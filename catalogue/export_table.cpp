@@ -1,9 +1,9 @@
 // One entry per export of korvel.h: arguments, sample data a post-processor would pass, the call.
-#include "export_table.h"
+#include "catalogue/export_table.h"
 
 #include "korvel.h"
 
-namespace demo {
+namespace catalogue {
 
 const std::vector<ExportEntry>& Exports() {
     static const std::vector<ExportEntry> table{
@@ -78,4 +78,4 @@ const std::vector<InnerDialog>& InnerDialogs() {
     return table;
 }
 
-}  // namespace demo
+}  // namespace catalogue

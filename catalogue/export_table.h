@@ -1,17 +1,18 @@
-// The exports the demo knows: one entry each, with the arguments after pResult, their samples
-// and the call. Adding an export to the demo is adding an entry to the table. An array names the
+// The catalogue of the exports, which the demo, the benchmarks and the tests share: one entry
+// each, with the arguments after pResult, their samples and the call. Adding an export is adding
+// an entry to the table. An array names the
 // elements the host provides and, when another argument counts the elements in use, its index:
 //   {"EXPORT_NAME", L"窗口标题", {Int("pCount", L"3"), FloatArray("pValues", L"0.5 1 2", 50, 0)},
 //    [](HostCall& h) { EXPORT_NAME(h.Result(), h.Int(0), h.Floats(1)); }},
 #pragma once
 #include <vector>
 
-#include "host_call.h"
+#include "catalogue/host_call.h"
 
-namespace demo {
+namespace catalogue {
 
 struct ExportEntry {
-    const char* name;           // the export, also the name of its gallery picture
+    const char* name;           // the export, also the name of the demo's gallery picture
     const wchar_t* title;       // what the dialog is for, as its window title says
     std::vector<Argument> args;  // after pResult, in the order of the call
     void (*call)(HostCall& host);
@@ -31,4 +32,4 @@ struct InnerDialog {
 
 const std::vector<InnerDialog>& InnerDialogs();
 
-}  // namespace demo
+}  // namespace catalogue

@@ -1,5 +1,5 @@
 // Parsing the typed values into host variables and describing them after the call.
-#include "host_call.h"
+#include "catalogue/host_call.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,9 +7,11 @@
 #include <cwchar>
 #include <cwctype>
 
-#include "gbk_text.h"
+#include <windows.h>
 
-namespace demo {
+#include "platform/gbk_text.h"
+
+namespace catalogue {
 namespace {
 
 bool IsSeparator(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) || c == L',' || c == L';'; }
@@ -141,8 +143,8 @@ std::optional<HostCall> HostCall::Parse(const std::vector<Argument>& args, const
             case ArgKind::Int: ok = ParseSingleInt(text, value.number); break;
             case ArgKind::IntArray: ok = ParseArray(text, capacity, value.ints, value.typed, ParseInt); break;
             case ArgKind::FloatArray: ok = ParseArray(text, capacity, value.floats, value.typed, ParseFloat); break;
-            case ArgKind::Names: value.gbk = ToGbk(UnspacedNames(text)); break;
-            case ArgKind::Caption: value.gbk = ToGbk(text); break;
+            case ArgKind::Names: value.gbk = platform::ToGbk(UnspacedNames(text)); break;
+            case ArgKind::Caption: value.gbk = platform::ToGbk(text); break;
             }
         }
         if (!ok) {
@@ -204,9 +206,9 @@ std::vector<std::wstring> HostCall::Texts() const {
         // What was typed stays for texts, and for pResult's value in: the next call reads it again.
         const ArgKind kind = value.arg->kind;
         const bool typed = kind == ArgKind::Names || kind == ArgKind::Caption || kind == ArgKind::ResultIn;
-        texts.push_back(typed ? value.text : FromUtf8(NumberText(value)));
+        texts.push_back(typed ? value.text : platform::Decode(CP_UTF8, NumberText(value)));
     }
     return texts;
 }
 
-}  // namespace demo
+}  // namespace catalogue

@@ -1,6 +1,6 @@
 // The host's variables for one call of an export: what each argument after pResult is, its sample
-// value, and the variables themselves, made from the texts the user typed and shown again after
-// the call. "null" typed for any argument passes a null pointer, so that the library's answers to
+// value, and the variables themselves, made from texts (the samples, or what a user typed in the
+// demo) and shown again after the call. "null" typed for any argument passes a null pointer, so that the library's answers to
 // bad input can be tried.
 #pragma once
 #include <cstddef>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace demo {
+namespace catalogue {
 
 // ResultIn: the value *pResult holds when the call starts, for the one export that reads it.
 enum class ArgKind { ResultIn, Int, IntArray, FloatArray, Names, Caption };
@@ -93,4 +93,4 @@ private:
     std::vector<Value> m_values;
 };
 
-}  // namespace demo
+}  // namespace catalogue
