@@ -1,4 +1,5 @@
-// CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker.
+// CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker. Its
+// window text is never drawn; a screen reader reads it as the swatch's name.
 #pragma once
 #include <windows.h>
 

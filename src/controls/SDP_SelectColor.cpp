@@ -1,7 +1,10 @@
-// The picker: swatches bound to controls 1028 to 1043, the preview painted by the dialog under
-// the frame of control 1044.
+// The picker: swatches bound to controls 1028 to 1043 and named after their colours, the preview
+// painted by the dialog under the frame of control 1044.
 #include "controls/SDP_SelectColor.h"
 
+#include <string>
+
+#include "core/color_names.h"
 #include "platform/data_exchange.h"
 #include "platform/handles.h"
 #include "res/resource.h"
@@ -19,8 +22,12 @@ void CSDP_SelectColor::DoDataExchange(platform::CDataExchange* pDX) {
 
 BOOL CSDP_SelectColor::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int i = 0; i < core::kColorCount; ++i)
-        m_btnColor[static_cast<std::size_t>(i)].SetColor(core::BaseColor(i));
+    for (int i = 0; i < core::kColorCount; ++i) {
+        CButtonEx& swatch = m_btnColor[static_cast<std::size_t>(i)];
+        swatch.SetColor(core::BaseColor(i));
+        // Never drawn: it is what a screen reader says for the swatch.
+        swatch.SetWindowText(std::wstring(core::ColorName(i)));
+    }
     GetWindowRect(GetDlgItem(IDC_COLOR_PREVIEW), &m_rcPreview);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_rcPreview), 2);
     return TRUE;  // the platform focuses the first tab stop, OK

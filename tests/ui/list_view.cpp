@@ -33,9 +33,9 @@ bool ListView::HeaderVisible() const {
     return !(Style() & LVS_NOCOLUMNHEADER) && header && IsWindowVisible(header);
 }
 
-std::vector<std::wstring> ListView::Column0() const {
+std::vector<std::wstring> ListView::Column(int col) const {
     std::vector<std::wstring> texts;
-    for (int row = 0; row < RowCount(); ++row) texts.push_back(CellText(row, 0));
+    for (int row = 0; row < RowCount(); ++row) texts.push_back(CellText(row, col));
     return texts;
 }
 
