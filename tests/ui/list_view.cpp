@@ -94,7 +94,7 @@ POINT ListView::CellCenter(int row, int col) const {
 }
 
 int ListView::StateImage(int row) const {
-    return static_cast<int>((SendMessageW(m_list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12);
+    return static_cast<int>((ItemState(row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12);
 }
 
 std::vector<int> ListView::StateImages() const {
