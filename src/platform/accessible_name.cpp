@@ -86,6 +86,7 @@ bool AccessibleNames::Set(const std::vector<Name>& names) {
     if (!services.get()) return false;
     bool all = true;
     for (const Name& name : names) {
+        if (name.text.empty()) continue;  // an empty name would hide the one the platform finds
         const bool named =
             name.control && SUCCEEDED(services.get()->SetHwndPropStr(name.control, static_cast<DWORD>(OBJID_CLIENT),
                                                                     CHILDID_SELF, kNameProperty, name.text.c_str()));

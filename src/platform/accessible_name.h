@@ -25,8 +25,9 @@ public:
     AccessibleNames(const AccessibleNames&) = delete;
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
-    // Gives each control's client object its name. False when the platform has no property
-    // services or refused a name: those controls keep the names the platform finds itself.
+    // Gives each control's client object its name; an empty text gives none. False when the
+    // platform has no property services or refused a name: those controls keep the names the
+    // platform finds itself.
     bool Set(const std::vector<Name>& names);
     // Takes back every name Set gave. Called while the windows still exist: an annotation is
     // kept for its window's handle, not with the window.

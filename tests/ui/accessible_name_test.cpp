@@ -3,6 +3,7 @@
 // the platform's property services, with COM on the host's thread left as the host had it.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
