@@ -44,9 +44,11 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
     m_list.SetItemCount(std::max(m_nCount - 1, 0));
     {
         platform::RedrawGuard noRedraw(m_list.m_hWnd);
-        for (int i = 1; i < m_nCount; ++i)
-            m_list.InsertItem(i - 1, m_pNames[static_cast<std::size_t>(i)],
-                              static_cast<LPARAM>(core::BaseColor(m_pColorNumbers[static_cast<std::size_t>(i)])));
+        for (int i = 1; i < m_nCount; ++i) {
+            const auto entry = static_cast<std::size_t>(i);
+            const int row = m_list.InsertItem(i - 1, m_pNames[entry]);
+            m_list.SetRowColor(row, core::BaseColor(m_pColorNumbers[entry]));
+        }
     }
     m_list.Invalidate(true);  // turning redraw back on does not promise a repaint
     if (m_list.GetItemCount() > 0) {

@@ -78,7 +78,8 @@ void CSDP_ShowDWY::FillList() {
         m_list.DeleteAllItems();
         for (int i = 0; i < m_nCount; ++i) {
             const auto line = static_cast<std::size_t>(i);
-            const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1), static_cast<LPARAM>(m_colors[line]));
+            const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1));
+            m_list.SetRowColor(row, m_colors[line]);
             m_list.SetItemText(row, kValueColumn, core::FormatValue(m_values[line]));
         }
     }

@@ -1,5 +1,6 @@
 // CButtonEx: an owner-drawn button whose whole face is one colour: a swatch of the picker. It
-// shows the keyboard focus, and hands the arrow keys to its owner, which moves the focus.
+// shows the keyboard focus, and hands the arrow keys to its owner, which moves the focus. Its
+// window text is never drawn; a screen reader reads it as the swatch's name.
 #pragma once
 #include <windows.h>
 

@@ -10,6 +10,7 @@
 
 #include "controls/SDP_SelectColor.h"
 #include "controls/ListCellEdit.h"
+#include "core/color_names.h"
 #include "core/dpi_scale.h"
 #include "core/palette.h"
 #include "platform/color_dialog.h"
@@ -48,6 +49,11 @@ int CListCtrlEx::FindColorNumber(COLORREF color) {
     core::ColorTable table{};
     std::copy(g_customColors.begin(), g_customColors.end(), table.begin());
     return core::FindKeptColorNumber(color, table);
+}
+
+void CListCtrlEx::SetRowColor(int row, COLORREF color) const {
+    SetItemData(row, static_cast<LPARAM>(color));
+    if (m_nColorColumn >= 0) SetItemText(row, m_nColorColumn, core::ColorText(color));
 }
 
 int CListCtrlEx::ColorColumnWidth() const { return core::ScaleToDpi(kColorColumnWidthAt96, Dpi()); }
@@ -209,7 +215,7 @@ void CListCtrlEx::ChooseRowColor(int row) {
     const std::optional<COLORREF> chosen =
         m_nColorColumn == kPaletteColorColumn ? PickBaseColor(current) : ChooseAnyColor(current);
     if (!chosen) return;
-    SetItemData(row, static_cast<LPARAM>(*chosen));
+    SetRowColor(row, *chosen);
     RedrawItems(row, row);
 }
 

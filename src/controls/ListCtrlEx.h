@@ -28,6 +28,11 @@ public:
     void SetEditColumn(int column) noexcept { m_nEditColumn = column; }
     void SetColorColumn(int column) noexcept { m_nColorColumn = column; }
 
+    // Gives a row its colour (the item data, which the owner reads back) and the colour cell the
+    // colour's name as its text: never drawn, it is what a screen reader reads for the cell.
+    // After SetColorColumn.
+    void SetRowColor(int row, COLORREF color) const;
+
     // Opens an edit box over the cell and returns it, or null when none could be opened. The
     // box owns itself; only one exists at a time (opening one takes the focus from the last).
     CListCellEdit* BeginCellEdit(int row, int column);

@@ -1,7 +1,11 @@
-// The picker: swatches bound to controls 1028 to 1043, the preview painted by the dialog under
-// the frame of control 1044, the arrow keys moving the focus between the swatches.
+// The picker: swatches bound to controls 1028 to 1043 and named after their colours, the preview
+// painted by the dialog under the frame of control 1044, the arrow keys moving the focus between
+// the swatches.
 #include "controls/SDP_SelectColor.h"
 
+#include <string>
+
+#include "core/color_names.h"
 #include "core/grid_keys.h"
 #include "platform/data_exchange.h"
 #include "platform/handles.h"
@@ -28,6 +32,8 @@ BOOL CSDP_SelectColor::OnInitDialog() {
         CButtonEx& swatch = m_btnColor[static_cast<std::size_t>(i)];
         swatch.SetColor(core::BaseColor(i));
         swatch.m_onArrowKey = [this, i](UINT vk) { FocusNeighbour(i, vk); };
+        // Never drawn: it is what a screen reader says for the swatch.
+        swatch.SetWindowText(std::wstring(core::ColorName(i)));
     }
     GetWindowRect(GetDlgItem(IDC_COLOR_PREVIEW), &m_rcPreview);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_rcPreview), 2);

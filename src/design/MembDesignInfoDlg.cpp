@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/data_exchange.h"
 #include "res/resource.h"
@@ -70,5 +71,21 @@ BOOL CMembDesignInfoDlg::OnInitDialog() {
     m_listSlab.InitList();
     m_tree.InitTree();
     UpdateData(false);
+    NameControls();
     return TRUE;
+}
+
+void CMembDesignInfoDlg::NameControls() {
+    std::vector<platform::AccessibleNames::Name> names;
+    for (const platform::CWnd* list : {&m_listBeam, &m_listColumn, &m_listWall, &m_listSlab})
+        names.push_back({list->m_hWnd, platform::FollowingLabel(list->m_hWnd)});
+    // The tree has no label: it holds all four kinds, and the title names them together.
+    names.push_back({m_tree.m_hWnd, GetWindowText()});
+    m_names.Set(names);
+}
+
+INT_PTR CMembDesignInfoDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    // Sent before the controls go: the names are taken back while their windows exist.
+    if (message == WM_DESTROY) m_names.Clear();
+    return FALSE;
 }

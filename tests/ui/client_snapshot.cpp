@@ -26,14 +26,23 @@ ClientSnapshot::~ClientSnapshot() {
     DeleteDC(m_dc);
 }
 
-bool ClientSnapshot::MostlyColor(RECT rect, COLORREF color) const {
-    int matching = 0;
-    int total = 0;
+ClientSnapshot::Count ClientSnapshot::CountColor(RECT rect, COLORREF color) const {
+    Count count;
     for (int y = rect.top + 2; y < rect.bottom - 2; ++y) {
         for (int x = rect.left + 2; x < rect.right - 2; ++x) {
-            ++total;
-            if (Pixel(x, y) == color) ++matching;
+            ++count.total;
+            if (Pixel(x, y) == color) ++count.matching;
         }
     }
-    return total > 0 && matching * 2 > total;
+    return count;
+}
+
+bool ClientSnapshot::MostlyColor(RECT rect, COLORREF color) const {
+    const Count count = CountColor(rect, color);
+    return count.total > 0 && count.matching * 2 > count.total;
+}
+
+bool ClientSnapshot::OnlyColor(RECT rect, COLORREF color) const {
+    const Count count = CountColor(rect, color);
+    return count.total > 0 && count.matching == count.total;
 }

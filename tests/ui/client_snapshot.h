@@ -15,8 +15,16 @@ public:
     COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
     // True when most pixels of the rectangle's inner part (2 pixels in from each edge) are `color`.
     bool MostlyColor(RECT rect, COLORREF color) const;
+    // True when every pixel of that inner part is `color`: nothing is drawn over it.
+    bool OnlyColor(RECT rect, COLORREF color) const;
 
 private:
+    struct Count {
+        int matching = 0;
+        int total = 0;
+    };
+    Count CountColor(RECT rect, COLORREF color) const;
+
     HDC m_dc = nullptr;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_old = nullptr;

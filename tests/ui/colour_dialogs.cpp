@@ -63,6 +63,12 @@ const std::vector<COLORREF>& BaseColours() {
     return colours;
 }
 
+const std::vector<std::wstring>& BaseColourNames() {
+    static const std::vector<std::wstring> names{L"黑色", L"深蓝", L"深绿", L"深青", L"深红", L"深紫", L"深黄", L"浅灰",
+                                                 L"深灰", L"蓝色", L"绿色", L"青色", L"红色", L"紫色", L"黄色", L"白色"};
+    return names;
+}
+
 bool CellShows(const ListView& list, int row, int col, COLORREF colour) {
     return ClientSnapshot(list.Handle()).MostlyColor(list.CellBounds(row, col), colour);
 }

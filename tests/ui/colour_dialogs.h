@@ -29,6 +29,8 @@ void ReplaceBoxText(DialogDriver& d, int id, const std::wstring& text);
 
 // The base colours, by colour number.
 const std::vector<COLORREF>& BaseColours();
+// Their names, by colour number: what a swatch or a colour cell of a base colour is read as.
+const std::vector<std::wstring>& BaseColourNames();
 
 // Whether most of the cell (inside its outline) shows `colour`.
 bool CellShows(const ListView& list, int row, int col, COLORREF colour);

@@ -94,8 +94,9 @@ TEST(ColourPickerTest, SwatchesShowTheBaseColoursInTwoRowsOfEight) {
             HWND swatch = p.Item(IDC_SWATCH_FIRST + n);
             RECT face{};
             GetClientRect(swatch, &face);
-            EXPECT_TRUE(ClientSnapshot(swatch).MostlyColor(face, BaseColours()[static_cast<std::size_t>(n)])) << n;
-            EXPECT_EQ(p.Text(swatch), L"Button" + std::to_wstring(n + 1));  // never drawn
+            // Named after its colour, but the name is never drawn over the face.
+            EXPECT_TRUE(ClientSnapshot(swatch).OnlyColor(face, BaseColours()[static_cast<std::size_t>(n)])) << n;
+            EXPECT_EQ(p.Text(swatch), BaseColourNames()[static_cast<std::size_t>(n)]);
             RECT at{};
             GetWindowRect(swatch, &at);
             EXPECT_EQ(at.top > first.top, n >= 8) << n;

@@ -18,12 +18,6 @@ namespace {
 
 constexpr unsigned long kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 
-std::vector<std::wstring> ColumnTexts(const ListView& list, int col) {
-    std::vector<std::wstring> texts;
-    for (int row = 0; row < list.RowCount(); ++row) texts.push_back(list.CellText(row, col));
-    return texts;
-}
-
 TEST(ColourContourDialogTest, ShowsTheLinesAndHandsThemBackUnchanged) {
     ContourVars vars = Contour(1, {0.5f, 1.0f, 2.25f}, {kRed, kGreen, kBlue});
     const ContourVars before = vars;
@@ -35,7 +29,7 @@ TEST(ColourContourDialogTest, ShowsTheLinesAndHandsThemBackUnchanged) {
         EXPECT_EQ(list.HeaderText(1), L"等位移值");
         EXPECT_EQ(list.HeaderText(2), L"线颜色");
         EXPECT_EQ(list.Column0(), (std::vector<std::wstring>{L"等位移线1", L"等位移线2", L"等位移线3"}));
-        EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>{L"0.5", L"1", L"2.25"}));
+        EXPECT_EQ(list.Column(1), (std::vector<std::wstring>{L"0.5", L"1", L"2.25"}));
         EXPECT_EQ(list.ExtendedStyle(), static_cast<DWORD>(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
         const int other = std::max((list.ClientWidth() - 80) / 2, 80);
         EXPECT_EQ(list.ColumnWidth(0), other);
@@ -71,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ColourContourModeTest, testing::Values(0, 2, -1)
 TEST(ColourContourDialogTest, ValuesComeBackThroughTheirSixDigitText) {
     ContourVars vars = Contour(1, {0.1234567f, 1e-7f, 1e20f, -0.0f, 123456789.0f}, {kRed, kRed, kRed, kRed, kRed});
     RunContour(vars, [](DialogDriver&, const ListView& list) {
-        EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>{L"0.123457", L"1e-07", L"1e+20", L"-0", L"1.23457e+08"}));
+        EXPECT_EQ(list.Column(1), (std::vector<std::wstring>{L"0.123457", L"1e-07", L"1e+20", L"-0", L"1.23457e+08"}));
     });
     EXPECT_EQ(vars.result, 0);
     EXPECT_EQ(vars.values[0], 0.123457f);
@@ -85,7 +79,7 @@ TEST(ColourContourDialogTest, ValuesThatAreNotFiniteAreShownAsPrintedAndComeBack
     const float inf = std::numeric_limits<float>::infinity();
     ContourVars vars = Contour(1, {std::numeric_limits<float>::quiet_NaN(), inf, -inf}, {kRed, kRed, kRed});
     RunContour(vars, [](DialogDriver&, const ListView& list) {
-        EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>{L"nan", L"inf", L"-inf"}));
+        EXPECT_EQ(list.Column(1), (std::vector<std::wstring>{L"nan", L"inf", L"-inf"}));
     });
     EXPECT_EQ(vars.result, 0);
     EXPECT_TRUE(std::isnan(vars.values[0]));

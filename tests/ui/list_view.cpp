@@ -33,9 +33,9 @@ bool ListView::HeaderVisible() const {
     return !(Style() & LVS_NOCOLUMNHEADER) && header && IsWindowVisible(header);
 }
 
-std::vector<std::wstring> ListView::Column0() const {
+std::vector<std::wstring> ListView::Column(int col) const {
     std::vector<std::wstring> texts;
-    for (int row = 0; row < RowCount(); ++row) texts.push_back(CellText(row, 0));
+    for (int row = 0; row < RowCount(); ++row) texts.push_back(CellText(row, col));
     return texts;
 }
 
@@ -94,7 +94,7 @@ POINT ListView::CellCenter(int row, int col) const {
 }
 
 int ListView::StateImage(int row) const {
-    return static_cast<int>((SendMessageW(m_list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12);
+    return static_cast<int>((ItemState(row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12);
 }
 
 std::vector<int> ListView::StateImages() const {

@@ -16,10 +16,15 @@ public:
     std::wstring CellText(int row, int col) const;
     std::wstring HeaderText(int col) const;
     bool HeaderVisible() const;
-    // Every row's text in column 0.
-    std::vector<std::wstring> Column0() const;
+    // Every row's text in a column.
+    std::vector<std::wstring> Column(int col) const;
+    std::vector<std::wstring> Column0() const { return Column(0); }
     // Rows with LVIS_SELECTED, in order.
     std::vector<int> SelectedRows() const;
+    // A row's state as LVM_GETITEMSTATE answers for `mask`.
+    UINT ItemState(int row, UINT mask) const {
+        return static_cast<UINT>(SendMessageW(m_list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), mask));
+    }
     // State image index of a row (LVIS_STATEIMAGEMASK): check boxes 1 unchecked, 2 checked.
     int StateImage(int row) const;
     std::vector<int> StateImages() const;  // every row's, in order

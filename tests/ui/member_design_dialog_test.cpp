@@ -3,13 +3,14 @@
 // exactly the five entries the dialog read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
 
 #include "dialog_driver.h"
-#include "korvel_library.h"
 #include "list_view.h"
+#include "member_design_host.h"
 #include "resource.h"
 #include "tree_view.h"
 
@@ -17,30 +18,7 @@ namespace {
 
 constexpr int X = 2, O = 1;        // list check boxes: checked, unchecked
 constexpr int U = 1, P = 2, C = 3;  // tree marks
-constexpr int kSentinel = -77;
-
-struct MemberDesignHost {
-    int result = -7;
-    // The five beam switches, then two entries the dialog must never touch.
-    std::vector<int> beams{0, 1, 1, 0, 1, kSentinel, kSentinel};
-    void* unused = reinterpret_cast<void*>(static_cast<INT_PTR>(0x5A5A));
-    bool nullResult = false, nullBeams = false;
-
-    void Call() {
-        auto call = KORVEL_EXPORT(MEMB_DESIGN_INOF_SHOWDLG);
-        call(nullResult ? nullptr : &result, unused, nullBeams ? nullptr : beams.data());
-    }
-};
-
-DialogRun RunMemberDesign(MemberDesignHost& host, const std::function<void(DialogDriver&)>& script,
-                          int closeWith = IDOK) {
-    return RunDialog([&] { host.Call(); },
-                     [&](DialogDriver& d) {
-                         script(d);
-                         d.ClickItem(closeWith);
-                         EXPECT_TRUE(d.WaitClosed());
-                     });
-}
+constexpr int kSentinel = kMemberDesignSentinel;
 
 struct ListShown {
     std::wstring heading;
@@ -179,6 +157,60 @@ INSTANTIATE_TEST_SUITE_P(
         BeamCase{"pressed_entries_become_0_or_1", {9, 2, -4, 0, 7}, {{0, Act::Box}, {1, Act::Box}}, {O, O, O, X, O},
                  {9, 0, 0, 0, 7}}),
     [](const testing::TestParamInfo<BeamCase>& info) { return std::string(info.param.label); });
+
+struct StateMaskCase {
+    const char* label;
+    UINT mask;
+};
+
+void PrintTo(const StateMaskCase& c, std::ostream* os) { *os << c.label; }
+
+class MemberDesignCheckStateTest : public testing::TestWithParam<StateMaskCase> {};
+
+// A screen reader reads a row's check box from LVM_GETITEMSTATE, with a mask of its own; the rows
+// come from the dialog through LVN_GETDISPINFO. Whatever else the mask asks for, every row of
+// every list reports the dialog's check (state image 2 checked, 1 not) and its selection, and
+// the beam rows' checks are what OK hands back.
+TEST_P(MemberDesignCheckStateTest, EveryRowReportsTheDialogsCheck) {
+    const UINT mask = GetParam().mask;
+    MemberDesignHost host;  // beam rows X, X, O, X and the select-all row O
+    std::vector<int> beamRead;
+    RunMemberDesign(host, [&](DialogDriver& d) {
+        const ListView beam(d.Item(IDC_LIST_BEAM));
+        Apply(d, beam, {2, Act::Box});  // every row checked, the select-all row too
+        Apply(d, beam, {0, Act::Box});  // row 0 and the select-all row cleared
+        const std::pair<int, std::vector<int>> lists[] = {{IDC_LIST_BEAM, {O, X, X, X, O}},
+                                                          {IDC_LIST_COLUMN, {X, O, O}},
+                                                          {IDC_LIST_WALL, {X, O, X, O}},
+                                                          {IDC_LIST_SLAB, {X, X, X, X, O}}};
+        for (const auto& [id, checks] : lists) {
+            const ListView list(d.Item(id));
+            const std::vector<int> selected = list.SelectedRows();
+            std::vector<int> read;
+            for (int row = 0; row < list.RowCount(); ++row) {
+                const UINT state = list.ItemState(row, mask);
+                read.push_back(static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12));
+                if (mask & LVIS_SELECTED) {
+                    const bool isSelected = std::find(selected.begin(), selected.end(), row) != selected.end();
+                    EXPECT_EQ((state & LVIS_SELECTED) != 0, isSelected) << id << " row " << row;
+                }
+            }
+            EXPECT_EQ(read, checks) << id;
+            if (id == IDC_LIST_BEAM) beamRead = read;
+        }
+    });
+    EXPECT_EQ(host.result, 0);
+    ASSERT_EQ(beamRead.size(), 5u);
+    for (std::size_t row = 0; row < 4; ++row)
+        EXPECT_EQ(host.beams[row + 1], beamRead[row] == X ? 1 : 0) << "beam row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(Masks, MemberDesignCheckStateTest,
+                         testing::Values(StateMaskCase{"state_image", LVIS_STATEIMAGEMASK},
+                                         StateMaskCase{"with_selection_and_focus",
+                                                       LVIS_STATEIMAGEMASK | LVIS_SELECTED | LVIS_FOCUSED},
+                                         StateMaskCase{"every_state", ~0u}),
+                         [](const testing::TestParamInfo<StateMaskCase>& i) { return std::string(i.param.label); });
 
 TEST(MemberDesignDialogTest, NeighbourListsPropagateButHandNothingBack) {
     MemberDesignHost host;
