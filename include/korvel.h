@@ -16,10 +16,16 @@
  *   The dialog opens centred over its owner (over the screen when there is none).
  * - One call at a time: a call made while another call's dialog is open - from another thread,
  *   or from the host's own code that the open dialog's message loop runs (a timer, a window
- *   procedure) - stores 1 at once, shows nothing and writes nothing else.
+ *   procedure) - stores 1 at once, shows nothing and writes no other variable.
  * - Only OK gives 0. A WM_QUIT arriving while a dialog is open (the host shutting down) ends the
  *   dialog with 1 and stays in the thread's queue for the host's own loop; so does the
  *   destruction of the dialog's owner. A fault inside the library ends its dialog with 1.
+ * - Why a call gave 1: a call that stores 1 for another reason than the user's Cancel, Escape or
+ *   close box, or is given a null pResult, writes one line of debug output (OutputDebugStringW)
+ *   naming the export and the cause, e.g.
+ *   "Korvel: FXJG_SHOWND_DLG: pCount is null; nothing shown, result 1". Nothing else is stored
+ *   anywhere. A debugger or a debug-output viewer shows the lines; under Wine,
+ *   WINEDEBUG=warn+seh prints them on stderr. See docs/conventions.md.
  * - The library registers the common-control classes its dialogs use (list view and tree view,
  *   InitCommonControlsEx, once per process before its first dialog); the host need not.
  * - This header is plain ASCII: the library's own texts are quoted below as GBK bytes in C escapes
@@ -35,7 +41,8 @@
  *   only a garbage count reaches, which is cut to that.
  *
  * Bad input
- * - A null pResult: nothing can be reported, so nothing is shown and nothing is written.
+ * - A null pResult: no result can be stored, so nothing is shown and no variable is written; only
+ *   the debug line tells.
  * - A null pointer among the other int arguments: *pResult = 1, no dialog, nothing else written.
  *   The same for a null colour or value array of the SDP_ functions, whatever the count.
  * - A null name list is one empty name. A count of 0 or less gives an empty list.

@@ -34,8 +34,8 @@ bool RunChoiceDialog(CButtonListDlg& dlg, int count, int columns, int* pChoice, 
 extern "C" {
 
 void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pChoice, int* pSpeed, const char* lpszNames) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pChoice, pSpeed)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pChoice, pSpeed)) return false;
         CFXJG_ShowWYDH dlg;
         dlg.m_nSpeed = ToZeroBased(*pSpeed);
         if (!RunChoiceDialog(dlg, *pCount, 1, pChoice, lpszNames)) return false;
@@ -45,8 +45,8 @@ void KORVEL_CALL FXJG_SHOWDH_DLG(int* pResult, int* pCount, int* pChoice, int* p
 }
 
 void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* pDeflType, const char* lpszNames) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pChoice, pDeflType)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pChoice, pDeflType)) return false;
         CFXJG_ShowND dlg;
         dlg.m_nDeflType = ToZeroBased(*pDeflType);
         if (!RunChoiceDialog(dlg, *pCount, 1, pChoice, lpszNames)) return false;
@@ -57,8 +57,8 @@ void KORVEL_CALL FXJG_SHOWND_DLG(int* pResult, int* pCount, int* pChoice, int* p
 
 void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* pKind, const char* lpszKinds, int* pCaseCount,
                                  int* pCase, const char* lpszCases, const char* lpszCaption) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pKindCount, pKind, pCaseCount, pCase)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pKindCount, pKind, pCaseCount, pCase)) return false;
         CFXJG_ShowWY dlg;
         dlg.m_strCaption.Set(lpszCaption);
         dlg.m_listKind.SetListItems(*pKindCount, 1, ToZeroBased(*pKind), lpszKinds);
@@ -72,8 +72,8 @@ void KORVEL_CALL FXJG_SHOWWY_DLG(int* pResult, int* pKindCount, int* pKind, cons
 }
 
 void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pChoice, const char* lpszNames, const char* lpszCaption) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pChoice)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pChoice)) return false;
         CFXJG_ShowZB dlg;
         dlg.m_strCaption.Set(lpszCaption);
         dlg.m_listItems.SetListItems(*pCount, CCheckListCtrl::kRadioMode, ToZeroBased(*pChoice), nullptr, lpszNames);
@@ -85,8 +85,8 @@ void KORVEL_CALL FXJG_SHOWZB_DLG(int* pResult, int* pCount, int* pChoice, const 
 
 void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, const char* lpszNames,
                                    const char* lpszCaption) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pColumns, pChoice)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pColumns, pChoice)) return false;
         CFXJG_ShowZHNL dlg;
         dlg.m_strCaption.Set(lpszCaption);
         return RunChoiceDialog(dlg, *pCount, *pColumns, pChoice, lpszNames);
@@ -95,8 +95,8 @@ void KORVEL_CALL FXJG_SHOWZHNL_DLG(int* pResult, int* pCount, int* pColumns, int
 
 void KORVEL_CALL FXJG_SHOWZX_DLG(int* pResult, int* pCount, int* pColumns, int* pChoice, int* pSpeed,
                                  const char* lpszNames, const char* lpszCaption) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pColumns, pChoice, pSpeed)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pColumns, pChoice, pSpeed)) return false;
         CFXJG_ShowZX dlg;
         dlg.m_strCaption.Set(lpszCaption);
         dlg.m_nSpeed = ToZeroBased(*pSpeed);

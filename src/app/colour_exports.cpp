@@ -18,8 +18,8 @@ extern "C" {
 
 void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, const char* lpszNames,
                                    const char* lpszCaption) {
-    RunExport(pResult, [&] {
-        if (!AllGiven(pCount, pColors)) return false;
+    RunExport(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pColors)) return false;
         CSDP_ShowCLR dlg;
         dlg.m_strCaption.Set(lpszCaption);
         dlg.SetColorTable(*pCount, pColors, lpszNames);
@@ -30,8 +30,8 @@ void KORVEL_CALL SDP_SHOWCOLOR_DLG(int* pResult, int* pCount, int* pColors, cons
 }
 
 void KORVEL_CALL SDP_SHOWDWY_DLG(int* pResult, int* pCount, int* pMode, float* pValues, unsigned long* pColors) {
-    RunExportWithCode(pResult, [&] {
-        if (!AllGiven(pCount, pMode, pValues, pColors)) return kResultNotOk;
+    RunExportWithCode(__func__, pResult, [&] {
+        if (!ALL_GIVEN(pCount, pMode, pValues, pColors)) return kResultNotOk;
         CSDP_ShowDWY dlg;
         dlg.SetContourData(*pCount, *pMode, pValues, pColors);
         if (dlg.DoModal() != IDOK) return kResultNotOk;

@@ -11,7 +11,7 @@
 extern "C" {
 
 void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* /*pUnused*/, int* pBeamSwitches) {
-    RunExport(pResult, [&] {
+    RunExport(__func__, pResult, [&] {
         CMembDesignInfoDlg dlg;
         dlg.SetUp(pBeamSwitches);
         if (dlg.DoModal() != IDOK) return false;
@@ -21,9 +21,9 @@ void KORVEL_CALL MEMB_DESIGN_INOF_SHOWDLG(int* pResult, void* /*pUnused*/, int* 
 }
 
 void KORVEL_CALL SJJG_SHOWZF_DLG(int* pResult, int* pCount, int* pSwitches, const char* lpszGroups) {
-    RunExport(pResult, [&] {
+    RunExport(__func__, pResult, [&] {
         // The switch array may be null only when it has no entries to read or write.
-        if (!AllGiven(pCount) || (*pCount > 0 && !pSwitches)) return false;
+        if (!ALL_GIVEN(pCount) || (*pCount > 0 && !ALL_GIVEN(pSwitches))) return false;
         CSJJG_ShowZFDlg dlg;
         dlg.m_tree.SetSwitches(*pCount, pSwitches, lpszGroups);
         if (dlg.DoModal() != IDOK) return false;

@@ -1,6 +1,8 @@
 // The colour chooser over comdlg32.
 #include "platform/color_dialog.h"
 
+#include "platform/call_failure.h"
+
 namespace platform {
 
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags) noexcept {
@@ -10,9 +12,22 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags) noexcept {
 }
 
 INT_PTR CColorDialog::DoModal(HWND owner) {
-    if (!m_cc.lpCustColors) return IDCANCEL;
+    if (!m_cc.lpCustColors) {
+        WriteSurvivedFailure(core::MakeFailure(core::FailureKind::ChooserFailed, "no custom colours"));
+        return IDCANCEL;
+    }
     m_cc.hwndOwner = owner;
-    return ChooseColorW(&m_cc) ? IDOK : IDCANCEL;
+    const BOOL chosen = ChooseColorW(&m_cc);
+    if (chosen > 0) return IDOK;
+    // Wine answers a chooser whose window could not be made with -1 and no error code.
+    if (chosen < 0) {
+        WriteSurvivedFailure(core::MakeFailure(core::FailureKind::ChooserFailed, "its window could not be created"));
+        return IDCANCEL;
+    }
+    // 0 when the user cancelled; otherwise the chooser could not be shown.
+    const DWORD error = CommDlgExtendedError();
+    if (error) WriteSurvivedFailure(core::MakeFailure(core::FailureKind::ChooserFailed, nullptr, 0, error));
+    return IDCANCEL;
 }
 
 }  // namespace platform

@@ -11,7 +11,8 @@ public:
     explicit CColorDialog(COLORREF initial = 0, DWORD flags = 0) noexcept;
 
     // Disables `owner` while the chooser runs. IDOK when the user chose a colour, IDCANCEL
-    // otherwise, and when the caller gave no custom colours (m_cc.lpCustColors).
+    // otherwise, and when the caller gave no custom colours (m_cc.lpCustColors) or the chooser
+    // could not be shown (both written as debug lines; the dialog it was opened from goes on).
     INT_PTR DoModal(HWND owner);
     COLORREF GetColor() const noexcept { return m_cc.rgbResult; }
 

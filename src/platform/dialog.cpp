@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/call_failure.h"
 #include "platform/data_exchange.h"
 #include "platform/modal_runs.h"
 #include "platform/module.h"
@@ -64,6 +65,15 @@ void CenterOverOwner(HWND dialog, HWND owner) {
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Why a dialog went without EndDialog: the loop reposts the WM_QUIT it stopped at, and an owner
+// destroyed takes its owned windows first.
+core::FailureKind WhyDestroyed(HWND owner) {
+    MSG quit;
+    if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return core::FailureKind::Quit;
+    if (owner && !IsWindow(owner)) return core::FailureKind::OwnerDestroyed;
+    return core::FailureKind::DialogDestroyed;
+}
+
 }  // namespace
 
 INT_PTR CDialog::DoModal() {
@@ -72,11 +82,23 @@ INT_PTR CDialog::DoModal() {
     DisabledTopWindow disabled(top, m_hWndOwner);
     m_failed = false;
     m_ended = false;
+    m_created = false;
+    m_destroyedUnended = false;
     m_reflectTargets.clear();
+    const bool nested = ModalRun::AnyOpen();
     ModalRun run(*this);
     const INT_PTR result = DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndOwner,
                                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const DWORD error = GetLastError();
     m_reflectTargets.clear();
+    if (!m_created) {
+        const core::Failure failure = core::MakeFailure(core::FailureKind::NotCreated, nullptr, m_nIDTemplate, error);
+        // The dialog it was to be opened from stays open and usable.
+        if (nested) WriteSurvivedFailure(failure);
+        else NoteFailure(failure);
+        return kFailed;
+    }
+    if (m_destroyedUnended) NoteFailure(core::MakeFailure(WhyDestroyed(m_hWndOwner)));
     return m_failed ? kFailed : result;
 }
 
@@ -116,6 +138,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
+        reinterpret_cast<CDialog*>(lParam)->m_created = true;
     }
     auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;  // WM_SETFONT and others arrive before WM_INITDIALOG
@@ -124,10 +147,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
         // An exception must not unwind through user32: every open dialog ends as a failure.
+        NoteCaughtException();
         FailOpenDialogs();
     }
     // Destroyed without EndDialog (its owner went, or the loop stopped at WM_QUIT): nobody confirmed.
-    if (message == WM_DESTROY && !self->m_ended) self->m_failed = true;
+    if (message == WM_DESTROY && !self->m_ended) {
+        self->m_failed = true;
+        self->m_destroyedUnended = true;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;

@@ -3,7 +3,8 @@
 // hands the rest to OnMessage, reflects child notifications to the controls bound with
 // DDX_Control, and lets no exception out.
 // A run reports IDOK only when OK ended it: a dialog loop that stopped at the thread's WM_QUIT (and
-// posted it again), a window destroyed with its owner, or an exception is a failure.
+// posted it again), a window destroyed with its owner, or an exception is a failure, noted as the
+// running call's failure (call_failure.h).
 #pragma once
 #include <windows.h>
 
@@ -62,6 +63,8 @@ private:
     HWND m_hWndOwner = nullptr;
     bool m_failed = false;
     bool m_ended = false;  // EndDialog was called: a window destroyed without it did not end well
+    bool m_created = false;           // WM_INITDIALOG came: the window was made
+    bool m_destroyedUnended = false;  // gone without EndDialog: with its owner, at WM_QUIT, or destroyed
     bool m_platformDpiChange = false;  // the dialog manager's own handling of WM_DPICHANGED runs
     std::vector<CWnd*> m_reflectTargets;
 };

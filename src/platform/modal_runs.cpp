@@ -14,6 +14,8 @@ ModalRun::ModalRun(CDialog& dialog) noexcept : m_dialog(dialog), m_outer(g_inner
 
 ModalRun::~ModalRun() { g_innermost = m_outer; }
 
+bool ModalRun::AnyOpen() noexcept { return g_innermost != nullptr; }
+
 void FailOpenDialogs() noexcept {
     // Innermost first, each run to the one it was opened from.
     for (ModalRun* run = g_innermost; run; run = run->m_outer) run->m_dialog.EndAsFailure();

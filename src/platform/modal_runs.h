@@ -14,6 +14,8 @@ public:
     ~ModalRun();
     ModalRun(const ModalRun&) = delete;
     ModalRun& operator=(const ModalRun&) = delete;
+    // True while a run is open: a dialog opened now is opened from another.
+    static bool AnyOpen() noexcept;
 
 private:
     friend void FailOpenDialogs() noexcept;

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/call_failure.h"
 #include "platform/modal_runs.h"
 #include "platform/window_dpi.h"
 
@@ -109,6 +110,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         // Nothing may unwind into user32, and a handler that failed half-way leaves the control in
         // a state nobody chose: the dialogs end as failures. The default handling is not run
         // again: the handler may have run it already.
+        NoteCaughtException();
         FailOpenDialogs();
     }
     if (destroying) {

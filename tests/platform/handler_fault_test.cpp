@@ -8,11 +8,12 @@
 #include <stdexcept>
 
 #include "fault_dialogs.h"
+#include "platform/call_failure.h"
 #include "platform/dialog.h"
 
 namespace {
 
-enum class Fault { None, ControlHandler, DialogHandler, NestedControlHandler };
+enum class Fault { None, ControlHandler, DialogHandler, NestedControlHandler, ControlHandlerThrowsNonStd };
 
 const char* Name(Fault fault) {
     switch (fault) {
@@ -20,8 +21,15 @@ const char* Name(Fault fault) {
     case Fault::ControlHandler: return "ControlHandler";
     case Fault::DialogHandler: return "DialogHandler";
     case Fault::NestedControlHandler: return "NestedControlHandler";
+    case Fault::ControlHandlerThrowsNonStd: return "ControlHandlerThrowsNonStd";
     }
     return "";
+}
+
+core::FailureKind NotedFor(Fault fault) {
+    if (fault == Fault::None) return core::FailureKind::None;
+    if (fault == Fault::ControlHandlerThrowsNonStd) return core::FailureKind::UnknownException;
+    return core::FailureKind::Exception;
 }
 
 // Presses that reached the button's own procedure: the counter replaces it before the control is
@@ -38,10 +46,12 @@ LRESULT CALLBACK CountPresses(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 class ThrowingButton : public platform::CWnd {
 public:
     bool m_throw = false;
+    bool m_throwNonStd = false;  // something that is no std::exception
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const LRESULT result = DefaultProc(message, wParam, lParam);
+        if (message == WM_LBUTTONDOWN && m_throwNonStd) throw 42;
         if (message == WM_LBUTTONDOWN && m_throw) throw std::runtime_error("handler failed");
         return result;
     }
@@ -65,6 +75,7 @@ protected:
             SetWindowLongPtrW(press, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountPresses)));
         m_button.SubclassDlgItem(IDC_PRESS, m_hWnd);
         m_button.m_throw = (m_fault == Fault::ControlHandler) || (m_fault == Fault::NestedControlHandler && m_nested);
+        m_button.m_throwNonStd = m_fault == Fault::ControlHandlerThrowsNonStd;
         SetTimer(m_hWnd, kGiveUpTimer, 1500, &GiveUp);
         if (m_fault == Fault::NestedControlHandler && !m_nested)
             PostMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(kOpenNested, BN_CLICKED), 0);
@@ -102,12 +113,19 @@ class HandlerFaultTest : public testing::TestWithParam<Fault> {};
 TEST_P(HandlerFaultTest, EndsEveryOpenDialogAsFailure) {
     const Fault fault = GetParam();
     g_pressesHandled = 0;
+    const platform::CallRecord record("FAULT_TEST");
     FaultDialog dialog(fault, false);
     const INT_PTR result = dialog.DoModal();
+    const core::Failure& noted = platform::NotedFailure();
     if (fault == Fault::None) {
         EXPECT_EQ(result, IDOK);  // the give-up timer: the test's own way out works
     } else {
         EXPECT_NE(result, IDOK);
+    }
+    // The failure noted for the line that says why is the exception, not the dialogs it ended.
+    EXPECT_EQ(noted.kind, NotedFor(fault));
+    if (noted.kind == core::FailureKind::Exception) {
+        EXPECT_STREQ(noted.text, "handler failed");
     }
     if (fault == Fault::NestedControlHandler) {
         EXPECT_NE(dialog.m_nestedResult, IDOK);
@@ -117,7 +135,20 @@ TEST_P(HandlerFaultTest, EndsEveryOpenDialogAsFailure) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, HandlerFaultTest,
                          testing::Values(Fault::None, Fault::ControlHandler, Fault::DialogHandler,
-                                         Fault::NestedControlHandler),
+                                         Fault::NestedControlHandler, Fault::ControlHandlerThrowsNonStd),
                          [](const testing::TestParamInfo<Fault>& i) { return std::string(Name(i.param)); });
+
+// A template the module does not hold: the dialog is never made, and the failure keeps its id and
+// the system's error.
+TEST(DialogCreationTest, MissingTemplateIsNotedWithItsIdAndError) {
+    constexpr UINT kMissing = 4321;
+    const platform::CallRecord record("FAULT_TEST");
+    platform::CDialog dialog(kMissing);
+    EXPECT_EQ(dialog.DoModal(), -1);
+    const core::Failure& noted = platform::NotedFailure();
+    EXPECT_EQ(noted.kind, core::FailureKind::NotCreated);
+    EXPECT_EQ(noted.id, kMissing);
+    EXPECT_NE(noted.error, 0u);
+}
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "dialog_driver.h"
 #include "every_export.h"
+#include "host_window.h"
 
 namespace {
 
@@ -30,31 +31,6 @@ bool CallAndQuit(const std::function<void()>& call) {
     return closed;
 }
 
-constexpr UINT kDestroySelf = WM_APP + 1;
-
-LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kDestroySelf) {
-        DestroyWindow(hwnd);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-// The host's main window on the test's thread, which destroys itself when told to.
-HWND CreateHostWindow() {
-    static const ATOM cls = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = HostProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KorvelShutdownHost";
-        return RegisterClassW(&wc);
-    }();
-    HWND host = CreateWindowExW(0, MAKEINTATOM(cls), L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 600,
-                                400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetActiveWindow(host);
-    return host;
-}
-
 class HostShutdownTest : public testing::TestWithParam<SampleExport> {};
 
 TEST_P(HostShutdownTest, QuitMessageEndsTheDialogAsNotOk) {
@@ -73,11 +49,11 @@ TEST_P(HostShutdownTest, DestroyedOwnerEndsTheDialogAsNotOk) {
     const SampleExport& which = GetParam();
     SampleHost host = which.sample();
     const SampleHost before = host;
-    HWND owner = CreateHostWindow();
+    HWND owner = CreateHostWindow(100, 100, 600, 400);
     const DialogRun run = RunDialog([&] { which.call(host); },
                                     [&](DialogDriver& d) {
                                         EXPECT_EQ(GetAncestor(GetWindow(d.Dialog(), GW_OWNER), GA_ROOT), owner);
-                                        PostMessageW(owner, kDestroySelf, 0, 0);
+                                        PostMessageW(owner, WM_CLOSE, 0, 0);  // destroys itself
                                         EXPECT_TRUE(d.WaitClosed());
                                     });
     EXPECT_FALSE(IsWindow(owner));

@@ -8,24 +8,15 @@
 #include "dialog_driver.h"
 #include "gbk.h"
 #include "host_call.h"
+#include "host_window.h"
 
 namespace {
 
 // A host's main window on the test's thread, shown and active.
 class HostWindow {
 public:
-    HostWindow(HWND owner, int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW) {
-        static const ATOM cls = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = DefWindowProcW;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"KorvelTestHost";
-            return RegisterClassW(&wc);
-        }();
-        m_hwnd = CreateWindowExW(0, MAKEINTATOM(cls), L"host", style | WS_VISIBLE, x, y, w, h, owner,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetActiveWindow(m_hwnd);
-    }
+    HostWindow(HWND owner, int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW)
+        : m_hwnd(CreateHostWindow(x, y, w, h, owner, style | WS_VISIBLE)) {}
     ~HostWindow() { DestroyWindow(m_hwnd); }
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;

@@ -13,6 +13,7 @@
 #include "dialog_driver.h"
 #include "gbk.h"
 #include "host_call.h"
+#include "host_window.h"
 #include "list_view.h"
 #include "resource.h"
 
@@ -169,16 +170,7 @@ TEST(ScreenReadTest, ColourChosenInThePickerShowsOnScreen) {
 TEST(ScreenReadTest, DialogOverAnOwnerInTheCornerStaysOnTheWorkArea) {
     RECT area{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    static const ATOM cls = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KorvelCornerHost";
-        return RegisterClassW(&wc);
-    }();
-    HWND owner = CreateWindowExW(0, MAKEINTATOM(cls), L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, area.right - 160,
-                                 area.bottom - 120, 160, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetActiveWindow(owner);
+    HWND owner = CreateHostWindow(area.right - 160, area.bottom - 120, 160, 120);
     HostVars vars;
     vars.names = Gbk(L"工况|恒载|活载|风载");
     vars.count = 4;
