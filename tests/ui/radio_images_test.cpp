@@ -35,7 +35,8 @@ TEST(RadioImagesTest, RadiosAreDrawnFromTheLibrarysBitmapWithWhiteTransparent) {
                   SendMessageW(list.Handle(), LVM_SETBKCOLOR, 0, background);
                   InvalidateRect(list.Handle(), nullptr, TRUE);
                   const ClientSnapshot snapshot(list.Handle());
-                  for (const auto [row, image] : {std::pair{0, kOffImage}, std::pair{1, kOnImage}}) {  // the host chose 2
+                  // Row 0 off, row 1 on: the host chose 2.
+                  for (const auto& [row, image] : {std::pair{0, kOffImage}, std::pair{1, kOnImage}}) {
                       RECT area = list.RowBounds(row);
                       area.right = list.RowLabel(row).left;
                       const Pixels drawn = ImageOver(strip, image, kImage, RGB(255, 255, 255), background);
