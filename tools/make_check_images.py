@@ -4,6 +4,7 @@
 0: silver and white alternating (never shown); 1: a two-pixel grey frame around a white 9 x 9
 inside (unchecked); 2: the frame with a grey tick (partial); 3: the frame with a black tick
 (checked). White is the mask colour.
+A path given as the only argument is written instead of src/res/check_images.bmp.
 """
 import os
 import sys
@@ -39,8 +40,8 @@ def box(tick=None):
 def main():
     images = [pattern(), box(), box("g"), box("k")]
     rows = ["".join(image[y] for image in images) for y in range(SIZE)]
-    out = os.path.join(os.path.dirname(__file__), "..", "src", "res", "check_images.bmp")
-    bmp16.write(out, rows)
+    default = os.path.join(os.path.dirname(__file__), "..", "src", "res", "check_images.bmp")
+    bmp16.write(sys.argv[1] if len(sys.argv) > 1 else default, rows)
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 directions: a grey outer ring, an inner edge black on the upper left and silver on the lower
 right, white inside; 2: radio on, the same ring with a black dot in its middle. White is the mask
 colour, so the inside of the ring shows the row's background.
+A path given as the only argument is written instead of src/res/radio_images.bmp.
 """
 import os
 import sys
@@ -69,8 +70,8 @@ def radio(dot=False):
 def main():
     images = [solid(), radio(), radio(dot=True)]
     rows = ["".join(image[y] for image in images) for y in range(SIZE)]
-    out = os.path.join(os.path.dirname(__file__), "..", "src", "res", "radio_images.bmp")
-    bmp16.write(out, rows)
+    default = os.path.join(os.path.dirname(__file__), "..", "src", "res", "radio_images.bmp")
+    bmp16.write(sys.argv[1] if len(sys.argv) > 1 else default, rows)
 
 
 if __name__ == "__main__":

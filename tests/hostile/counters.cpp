@@ -144,14 +144,16 @@ long long HeapBytesInUse() {
     std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
     heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
     long long used = 0;
+    bool walked = false;
     for (HANDLE heap : heaps) {
         if (!HeapLock(heap)) continue;
+        walked = true;
         PROCESS_HEAP_ENTRY entry{};
         while (HeapWalk(heap, &entry))
             if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += static_cast<long long>(entry.cbData);
         HeapUnlock(heap);
     }
-    return used;
+    return walked ? used : -1;
 }
 
 }  // namespace
@@ -168,11 +170,54 @@ void FillDeviceContextCache() {
 ResourceCounts CountResources() {
     ResourceCounts counts;
     CountGdiObjects(counts);
-    EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
+    long windows = 0;
+    if (EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&windows))) counts.windows = windows;
     counts.userObjects = CountUserObjects();
     counts.handles = OpenHandles();
     counts.heapBytes = HeapBytesInUse();
     return counts;
+}
+
+bool CountersSeeWhatTheyCount() {
+    constexpr SIZE_T kBlock = 64 * 1024;
+    const ResourceCounts before = CountResources();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 16, 16, nullptr, nullptr, nullptr, nullptr);
+    HMENU menu = CreateMenu();
+    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    void* block = HeapAlloc(GetProcessHeap(), 0, kBlock);
+    const ResourceCounts with = CountResources();
+    HeapFree(GetProcessHeap(), 0, block);
+    CloseHandle(event);
+    DestroyMenu(menu);
+    DestroyWindow(window);
+    DeleteObject(brush);
+
+    const bool eventSeen = std::binary_search(with.handles.begin(), with.handles.end(),
+                                              reinterpret_cast<std::uintptr_t>(event));
+    struct Check {
+        const char* counter;
+        const char* object;
+        bool read;
+        bool seen;
+    };
+    const Check checks[] = {
+        {"GDI objects", "a brush", before.gdiObjects >= 0 && with.gdiObjects >= 0, with.gdiObjects > before.gdiObjects},
+        {"windows", "a window", before.windows >= 0 && with.windows >= 0, with.windows > before.windows},
+        {"other USER objects", "a menu", true, with.userObjects > before.userObjects},
+        {"handles", "an event", true, eventSeen},
+        // Other blocks come and go meanwhile: half the block is what no accident gives.
+        {"heap bytes", "a 64 KiB block", before.heapBytes >= 0 && with.heapBytes >= 0,
+         with.heapBytes - before.heapBytes >= static_cast<long long>(kBlock / 2)},
+    };
+    bool ok = true;
+    for (const Check& c : checks) {
+        if (c.read && c.seen) continue;
+        if (c.read) std::printf("FAIL counter %s: did not see %s made to check it\n", c.counter, c.object);
+        else std::printf("FAIL counter %s: not read\n", c.counter);
+        ok = false;
+    }
+    return ok;
 }
 
 std::string Describe(const ResourceCounts& counts) {

@@ -41,15 +41,14 @@ void RunAndConfirm(ChoiceExport which, HostVars& vars, int choice, int returned,
                    const std::function<void(DialogDriver&, const ListView&)>& act,
                    const std::function<void(const ListView&)>& check) {
     vars.choice = choice;
-    const DialogRun run = RunDialog([&] { CallExport(which, vars); },
-                                    [&](DialogDriver& d) {
-                                        const ListView list(d.Item(IDC_LIST_BUTTONS));
-                                        act(d, list);
-                                        check(list);
-                                        d.KeyTo(list.Handle(), VK_RETURN);
-                                        EXPECT_TRUE(d.WaitClosed());
-                                    });
-    EXPECT_TRUE(run.appeared);
+    RunDialog([&] { CallExport(which, vars); },
+              [&](DialogDriver& d) {
+                  const ListView list(d.Item(IDC_LIST_BUTTONS));
+                  act(d, list);
+                  check(list);
+                  d.KeyTo(list.Handle(), VK_RETURN);
+                  EXPECT_TRUE(d.WaitClosed());
+              });
     EXPECT_EQ(vars.result, 0);
     EXPECT_EQ(vars.choice, returned);
 }

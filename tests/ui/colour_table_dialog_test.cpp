@@ -22,7 +22,7 @@ constexpr int kLabelMargins = 12;
 
 TEST(ColourTableDialogTest, ShowsTheItemsInTheirColoursAndHandsThemBack) {
     ColourTableVars vars = ColourTable(L"H|A|B|C", {3, 12, 14, 9});
-    const DialogRun run = RunColourTable(vars, [](DialogDriver& d, const ListView& list) {
+    RunColourTable(vars, [](DialogDriver& d, const ListView& list) {
         EXPECT_EQ(d.Text(d.Dialog()), L"选择颜色");
         EXPECT_EQ(list.HeaderText(0), L"项目");
         EXPECT_EQ(list.HeaderText(1), L"颜色");
@@ -41,7 +41,6 @@ TEST(ColourTableDialogTest, ShowsTheItemsInTheirColoursAndHandsThemBack) {
         EXPECT_EQ(ClientSnapshot(list.Handle()).Pixel(cell.left + 1, cell.top + 5), RGB(0, 0, 0));
         EXPECT_EQ(ClientSnapshot(list.Handle()).Pixel(cell.left + 2, cell.top + 5), RGB(255, 0, 0));
     });
-    EXPECT_TRUE(run.appeared);
     EXPECT_EQ(vars.result, 0);
     EXPECT_EQ(vars.colors, (std::vector<int>{3, 12, 14, 9, kUntouched, kUntouched, kUntouched, kUntouched}));
 }
@@ -143,8 +142,7 @@ class ColourTableNullTest : public testing::TestWithParam<NullArgument> {};
 TEST_P(ColourTableNullTest, GivesOneWithoutADialog) {
     ColourTableVars vars = ColourTable(L"H|A", {0, 5});
     (GetParam() == NullArgument::Count ? vars.nullCount : vars.nullColors) = true;
-    const DialogRun run = RunDialog([&] { CallColourTable(vars); }, [](DialogDriver&) {});
-    EXPECT_FALSE(run.appeared);
+    RunExpectingNoDialog([&] { CallColourTable(vars); });
     EXPECT_EQ(vars.result, 1);
     EXPECT_EQ(vars.colors, (std::vector<int>{0, 5, U, U, U, U}));
 }
@@ -157,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, ColourTableNullTest, testing::Values(NullArg
 TEST(ColourTableDialogTest, NullResultShowsNothingAndWritesNothing) {
     ColourTableVars vars = ColourTable(L"H|A", {0, 20});
     vars.nullResult = true;
-    const DialogRun run = RunDialog([&] { CallColourTable(vars); }, [](DialogDriver&) {});
-    EXPECT_FALSE(run.appeared);
+    RunExpectingNoDialog([&] { CallColourTable(vars); });
     EXPECT_EQ(vars.result, -7);
     EXPECT_EQ(vars.colors[1], 20);
 }

@@ -216,7 +216,7 @@ bool DialogDriver::Checked(int id) const {
 }
 
 DialogRun RunDialog(const std::function<void()>& call, const std::function<void(DialogDriver&)>& script,
-                    DWORD timeoutMs) {
+                    Expect expect, DWORD timeoutMs) {
     static const HHOOK messages = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId());
     static const HHOOK windows = SetWindowsHookExW(WH_CBT, &WindowHook, nullptr, GetCurrentThreadId());
     (void)messages;
@@ -255,5 +255,11 @@ DialogRun RunDialog(const std::function<void()>& call, const std::function<void(
         quitCode = msg.wParam;
     }
     if (quit) PostThreadMessageW(GetCurrentThreadId(), WM_QUIT, quitCode, 0);
+    if (expect == Expect::Dialog && !run.appeared) ADD_FAILURE() << "the call showed no dialog";
+    if (expect == Expect::NoDialog && run.appeared) ADD_FAILURE() << "the call showed a dialog";
     return run;
+}
+
+DialogRun RunExpectingNoDialog(const std::function<void()>& call) {
+    return RunDialog(call, [](DialogDriver&) {}, Expect::NoDialog);
 }

@@ -65,9 +65,14 @@ struct DialogRun {
     bool leftOpen = false;  // the script returned with the dialog still open (then cancelled)
 };
 
+// Whether a call is to show its dialog; a run that does otherwise fails the test.
+enum class Expect { Dialog, NoDialog };
+
 // Calls `call` (which shows a dialog) on this thread and runs `script` against the dialog on
-// another. If no dialog appears, the script does not run. A dialog the script leaves open, or
-// one still open after timeoutMs, is cancelled (with every dialog it opened), so a fault fails
-// one test instead of hanging.
+// another. If no dialog appears, the script does not run and the test fails, unless `expect`
+// says none was to. A dialog the script leaves open, or one still open after timeoutMs, is
+// cancelled (with every dialog it opened), so a fault fails one test instead of hanging.
 DialogRun RunDialog(const std::function<void()>& call, const std::function<void(DialogDriver&)>& script,
-                    DWORD timeoutMs = 15000);
+                    Expect expect = Expect::Dialog, DWORD timeoutMs = 15000);
+// Calls `call`, which is to show nothing: a dialog that appears fails the test and is cancelled.
+DialogRun RunExpectingNoDialog(const std::function<void()>& call);

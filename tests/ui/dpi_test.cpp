@@ -337,15 +337,14 @@ class DpiDialogTest : public testing::TestWithParam<SampleExport> {};
 
 TEST_P(DpiDialogTest, RowsAndMarksAreThoseOfTheScreen) {
     SampleHost host = GetParam().sample();
-    const DialogRun run = RunDialog([&] { GetParam().call(host); },
-                                    [](DialogDriver& d) {
-                                        PressFirstLabels(d);
-                                        ExpectRowsOfTheDpi(d.Dialog(), ScreenDpi());
-                                        ExpectMarksOfTheDpi(Measure(d.Dialog()), ScreenDpi());
-                                        d.ClickItem(IDCANCEL);
-                                        EXPECT_TRUE(d.WaitClosed());
-                                    });
-    EXPECT_TRUE(run.appeared);
+    RunDialog([&] { GetParam().call(host); },
+              [](DialogDriver& d) {
+                  PressFirstLabels(d);
+                  ExpectRowsOfTheDpi(d.Dialog(), ScreenDpi());
+                  ExpectMarksOfTheDpi(Measure(d.Dialog()), ScreenDpi());
+                  d.ClickItem(IDCANCEL);
+                  EXPECT_TRUE(d.WaitClosed());
+              });
     EXPECT_EQ(host.result, 1);
 }
 
@@ -356,21 +355,20 @@ TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
     Fonts fonts;
     const PerMonitorAware aware;
     ASSERT_TRUE(aware.Active()) << "the system has no DPI awareness contexts";
-    const DialogRun run = RunDialog([&] { GetParam().call(host); },
-                                    [&](DialogDriver& d) {
-                                        PressFirstLabels(d);
-                                        const Sizes opened = Measure(d.Dialog());
-                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
-                                        d.Sync();
-                                        ExpectRowsOfTheDpi(d.Dialog(), OtherDpi());
-                                        ExpectMarksOfTheDpi(Measure(d.Dialog()), OtherDpi());
-                                        ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
-                                        d.Sync();
-                                        EXPECT_EQ(Measure(d.Dialog()).Text(), opened.Text());
-                                        d.ClickItem(IDCANCEL);
-                                        EXPECT_TRUE(d.WaitClosed());
-                                    });
-    EXPECT_TRUE(run.appeared);
+    RunDialog([&] { GetParam().call(host); },
+              [&](DialogDriver& d) {
+                  PressFirstLabels(d);
+                  const Sizes opened = Measure(d.Dialog());
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                  d.Sync();
+                  ExpectRowsOfTheDpi(d.Dialog(), OtherDpi());
+                  ExpectMarksOfTheDpi(Measure(d.Dialog()), OtherDpi());
+                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
+                  d.Sync();
+                  EXPECT_EQ(Measure(d.Dialog()).Text(), opened.Text());
+                  d.ClickItem(IDCANCEL);
+                  EXPECT_TRUE(d.WaitClosed());
+              });
     EXPECT_EQ(host.result, 1);
 }
 
@@ -445,18 +443,17 @@ TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
     const SampleExport& call = Export(c.exportName);
     SampleHost host = call.sample();
     Fonts fonts;
-    const DialogRun run = RunDialog([&] { call.call(host); },
-                                    [&](DialogDriver& d) {
-                                        c.before(d);
-                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
-                                        ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
-                                        ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
-                                        d.Sync();
-                                        c.after(d);
-                                        d.ClickItem(IDOK);
-                                        EXPECT_TRUE(d.WaitClosed());
-                                    });
-    EXPECT_TRUE(run.appeared);
+    RunDialog([&] { call.call(host); },
+              [&](DialogDriver& d) {
+                  c.before(d);
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                  d.Sync();
+                  c.after(d);
+                  d.ClickItem(IDOK);
+                  EXPECT_TRUE(d.WaitClosed());
+              });
     EXPECT_EQ(host.result, 0);
     EXPECT_TRUE(c.kept(host));
 }

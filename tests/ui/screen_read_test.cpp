@@ -102,7 +102,7 @@ TEST_P(ScreenPressTest, PressedCellShowsChosenOnScreen) {
     vars.choice = 1;
     double pressedShare = 0, leftShare = 1;
     bool settled = false;
-    const DialogRun run = RunDialog([&] { CallExport(c.which, vars); },
+    RunDialog([&] { CallExport(c.which, vars); },
                                     [&](DialogDriver& d) {
                                         ListView list(d.Item(IDC_LIST_BUTTONS));
                                         if (c.key) d.KeyTo(list.Handle(), c.key);
@@ -113,7 +113,6 @@ TEST_P(ScreenPressTest, PressedCellShowsChosenOnScreen) {
                                         leftShare = ScreenShare(list.Handle(), CellRect(list, 0, 0), highlight);
                                         d.ClickItem(IDOK);
                                     });
-    EXPECT_TRUE(run.appeared);
     EXPECT_TRUE(settled);
     EXPECT_GT(pressedShare, 0.5) << "the pressed case is not shown chosen on the screen";
     EXPECT_LT(leftShare, 0.3) << "the case chosen before still shows chosen";
@@ -175,13 +174,12 @@ TEST(ScreenReadTest, DialogOverAnOwnerInTheCornerStaysOnTheWorkArea) {
     vars.names = Gbk(L"工况|恒载|活载|风载");
     vars.count = 4;
     RECT placed{};
-    const DialogRun run = RunDialog([&] { CallExport(ChoiceExport::ShowND, vars); },
+    RunDialog([&] { CallExport(ChoiceExport::ShowND, vars); },
                                     [&](DialogDriver& d) {
                                         GetWindowRect(d.Dialog(), &placed);
                                         d.ClickItem(IDCANCEL);
                                     });
     DestroyWindow(owner);
-    EXPECT_TRUE(run.appeared);
     EXPECT_GE(placed.left, area.left);
     EXPECT_GE(placed.top, area.top);
     EXPECT_LE(placed.right, area.right);

@@ -53,11 +53,17 @@ bool TreeView::Expanded(HTREEITEM item) const {
     return (SendMessageW(m_tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
-POINT TreeView::PointOn(HTREEITEM item, UINT part) const {
+RECT TreeView::ItemRect(HTREEITEM item, bool label) const {
     // TVM_GETITEMRECT takes the item's handle in the rectangle it fills.
-    RECT row{};
-    memcpy(&row, &item, sizeof item);
-    if (!SendMessageW(m_tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row))) return POINT{-1, -1};
+    RECT rect{};
+    memcpy(&rect, &item, sizeof item);
+    if (!SendMessageW(m_tree, TVM_GETITEMRECT, label, reinterpret_cast<LPARAM>(&rect))) return RECT{};
+    return rect;
+}
+
+POINT TreeView::PointOn(HTREEITEM item, UINT part) const {
+    const RECT row = ItemRect(item, false);
+    if (IsRectEmpty(&row)) return POINT{-1, -1};
     const int y = (row.top + row.bottom) / 2;
     // Walk the row from the left; the middle of the run of points on `part` is the press point.
     int first = -1;

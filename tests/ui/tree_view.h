@@ -20,6 +20,9 @@ public:
     HTREEITEM Parent(HTREEITEM item) const;
     bool Expanded(HTREEITEM item) const;
 
+    // The item's row, or with `label` its text only, in the tree's client area (TVM_GETITEMRECT);
+    // empty when the item is not shown.
+    RECT ItemRect(HTREEITEM item, bool label) const;
     // Points in the tree's client area on the part of `item` that the hit test names `part`
     // (TVHT_ONITEMSTATEICON, TVHT_ONITEMLABEL, TVHT_ONITEMBUTTON, TVHT_ONITEMRIGHT);
     // {-1, -1} when there is none.
