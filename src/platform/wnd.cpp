@@ -59,7 +59,12 @@ void CWnd::ModifyStyle(DWORD remove, DWORD add) {
     SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
 }
 
-int CWnd::Dpi() const { return m_nDpi > 0 ? m_nDpi : WindowDpi(m_hWnd); }
+int CWnd::Dpi() const {
+    if (m_nDpi > 0) return m_nDpi;
+    const int dpi = WindowDpi(m_hWnd);
+    if (m_hWnd) m_nDpi = dpi;  // before the window exists, the screen's stands in
+    return dpi;
+}
 
 RECT CWnd::GetClientRect() const {
     RECT rect{};

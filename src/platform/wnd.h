@@ -32,8 +32,8 @@ public:
     // The same for a window the library created itself.
     bool SubclassWindow(HWND window);
 
-    // The DPI the window lays itself out for: its window's (WindowDpi) until a DPI change
-    // names another.
+    // The DPI the window lays itself out for: its window's (WindowDpi, asked once: rows ask it
+    // as they draw) until a DPI change names another.
     int Dpi() const;
     // The dialog moved to a screen of another DPI (`dpi`, from WM_DPICHANGED): after the platform
     // has re-fonted and moved the controls, each redoes the sizes it computed itself.
@@ -72,7 +72,7 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Unsubclass() noexcept;
-    int m_nDpi = 0;  // 0 until a DPI change: the window's own
+    mutable int m_nDpi = 0;  // the window's, asked once it exists; then the one a DPI change names
     bool m_subclassed = false;
     WNDPROC m_originalProc = nullptr;  // the control's own procedure, from before the subclass
 };
