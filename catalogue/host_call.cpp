@@ -169,13 +169,14 @@ std::size_t HostCall::ShownLength(const Value& value) const {
     return length < 0 ? 0 : static_cast<std::size_t>(length);
 }
 
-std::string HostCall::NumberText(const Value& value) const {
+std::string HostCall::NumberText(const Value& value, Elements elements) const {
     if (value.null) return "null";
+    const auto length = [&](std::size_t held) { return elements == Elements::All ? held : ShownLength(value); };
     switch (value.arg->kind) {
     case ArgKind::ResultIn:
     case ArgKind::Int: return std::to_string(value.number);
-    case ArgKind::IntArray: return JoinArray(value.ints, ShownLength(value), [](int v) { return std::to_string(v); });
-    case ArgKind::FloatArray: return JoinArray(value.floats, ShownLength(value), FormatFloat);
+    case ArgKind::IntArray: return JoinArray(value.ints, length(value.ints.size()), [](int v) { return std::to_string(v); });
+    case ArgKind::FloatArray: return JoinArray(value.floats, length(value.floats.size()), FormatFloat);
     case ArgKind::Names:
     case ArgKind::Caption: break;
     }
@@ -183,11 +184,11 @@ std::string HostCall::NumberText(const Value& value) const {
 }
 
 std::string HostCall::Describe() const {
-    const std::string variables = JoinVariables(false);
+    const std::string variables = JoinVariables(false, Elements::Shown);
     return "result=" + ResultText() + (variables.empty() ? "" : " " + variables);
 }
 
-std::string HostCall::JoinVariables(bool withResultIn) const {
+std::string HostCall::JoinVariables(bool withResultIn, Elements elements) const {
     std::string line;
     for (const Value& value : m_values) {
         const ArgKind kind = value.arg->kind;
@@ -195,7 +196,7 @@ std::string HostCall::JoinVariables(bool withResultIn) const {
         if (kind == ArgKind::ResultIn && !withResultIn) continue;
         if (!line.empty()) line += ' ';
         const bool array = kind == ArgKind::IntArray || kind == ArgKind::FloatArray;
-        line += std::string(value.arg->name) + "=" + (array ? "[" + NumberText(value) + "]" : NumberText(value));
+        line += std::string(value.arg->name) + "=" + (array ? "[" + NumberText(value, elements) + "]" : NumberText(value));
     }
     return line;
 }

@@ -63,7 +63,10 @@ public:
     int ResultCode() const noexcept { return m_result; }
     // "pCount=5 pChoice=2 ...": every number variable, and pResult when it is read too. Strings
     // are read by the library only and are left out.
-    std::string DescribeVariables() const { return JoinVariables(true); }
+    std::string DescribeVariables() const { return JoinVariables(true, Elements::Shown); }
+    // The same with every element each array holds, also those past its count: what a test
+    // compares to see that nothing was written.
+    std::string DescribeEveryElement() const { return JoinVariables(true, Elements::All); }
     // "result=0 pCount=5 ...": the result code first.
     std::string Describe() const;
     // The variables as texts again, to show what the host holds after the call.
@@ -83,10 +86,11 @@ private:
 
     bool Given(std::size_t i) const { return !m_values.at(i).null; }
     std::string ResultText() const { return m_nullResult ? "null" : std::to_string(m_result); }
+    enum class Elements { Shown, All };
     std::size_t ShownLength(const Value& value) const;
-    std::string JoinVariables(bool withResultIn) const;
-    // A number variable as typed: "5", or an array's shown elements separated by spaces.
-    std::string NumberText(const Value& value) const;
+    std::string JoinVariables(bool withResultIn, Elements elements) const;
+    // A number variable as typed: "5", or an array's elements separated by spaces.
+    std::string NumberText(const Value& value, Elements elements = Elements::Shown) const;
 
     int m_result = -1;  // the library stores 0 or 1; -1 shows that nothing was stored
     bool m_nullResult = false;

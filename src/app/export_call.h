@@ -15,9 +15,10 @@ constexpr int kResultOk = 0;
 constexpr int kResultNotOk = 1;
 constexpr int kResultNewLineCount = 2;
 
-// The dialogs share the module's state (scratch buffers, the list of open dialogs), so the
-// library serves one call at a time. A call made while another one's dialog is open, from another
-// thread or from the host's own code run by the open dialog's loop (a timer), is refused.
+// The dialogs share the module's state (the chain of open modal runs, the colour lists' custom
+// colours), so the library serves one call at a time. A call made while another one's dialog is
+// open, from another thread or from the host's own code run by the open dialog's loop (a timer),
+// is refused.
 class OneCallAtATime {
 public:
     OneCallAtATime() noexcept : m_entered(!Running().exchange(true)) {}

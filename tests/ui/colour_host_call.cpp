@@ -6,13 +6,6 @@
 #include "gbk.h"
 #include "korvel_library.h"
 
-namespace {
-template <class T>
-T* Ptr(T& value, bool null) {
-    return null ? nullptr : &value;
-}
-}  // namespace
-
 ColourTableVars ColourTable(const std::wstring& names, std::vector<int> colors, int spare) {
     ColourTableVars vars;
     vars.names = Gbk(names);
@@ -35,12 +28,11 @@ ContourVars Contour(int mode, std::vector<float> values, std::vector<unsigned lo
 
 void CallColourTable(ColourTableVars& v) {
     static const auto call = KORVEL_EXPORT(SDP_SHOWCOLOR_DLG);
-    call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), v.nullColors ? nullptr : v.colors.data(),
+    call(&v.result, &v.count, v.colors.data(),
          v.nullNames ? nullptr : v.names.c_str(), v.caption);
 }
 
 void CallContour(ContourVars& v) {
     static const auto call = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
-    call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), Ptr(v.mode, v.nullMode),
-         v.nullValues ? nullptr : v.values.data(), v.nullColors ? nullptr : v.colors.data());
+    call(&v.result, &v.count, &v.mode, v.values.data(), v.colors.data());
 }

@@ -17,7 +17,7 @@ struct ColourTableVars {
     std::vector<int> colors;  // the host's colour numbers; entries past the count hold kUntouched
     std::string names;        // GBK
     const char* caption = nullptr;
-    bool nullResult = false, nullCount = false, nullColors = false, nullNames = false;
+    bool nullNames = false;
 };
 
 struct ContourVars {
@@ -26,7 +26,6 @@ struct ContourVars {
     int mode = 1;
     std::vector<float> values;          // entries past the count hold kUntouchedValue
     std::vector<unsigned long> colors;  // entries past the count hold kUntouchedColor
-    bool nullResult = false, nullCount = false, nullMode = false, nullValues = false, nullColors = false;
 };
 
 // Host variables for `colors`, with `spare` untouched entries after them.

@@ -135,29 +135,4 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"null_names_are_one_empty_name", L"<null>", {20, 4, U}, 3, {}, {1, 4, U}}),
     [](const testing::TestParamInfo<CountCase>& i) { return std::string(i.param.label); });
 
-enum class NullArgument { Count, Colors };
-
-class ColourTableNullTest : public testing::TestWithParam<NullArgument> {};
-
-TEST_P(ColourTableNullTest, GivesOneWithoutADialog) {
-    ColourTableVars vars = ColourTable(L"H|A", {0, 5});
-    (GetParam() == NullArgument::Count ? vars.nullCount : vars.nullColors) = true;
-    RunExpectingNoDialog([&] { CallColourTable(vars); });
-    EXPECT_EQ(vars.result, 1);
-    EXPECT_EQ(vars.colors, (std::vector<int>{0, 5, U, U, U, U}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Arguments, ColourTableNullTest, testing::Values(NullArgument::Count, NullArgument::Colors),
-                         [](const testing::TestParamInfo<NullArgument>& i) {
-                             return std::string(i.param == NullArgument::Count ? "Count" : "Colors");
-                         });
-
-TEST(ColourTableDialogTest, NullResultShowsNothingAndWritesNothing) {
-    ColourTableVars vars = ColourTable(L"H|A", {0, 20});
-    vars.nullResult = true;
-    RunExpectingNoDialog([&] { CallColourTable(vars); });
-    EXPECT_EQ(vars.result, -7);
-    EXPECT_EQ(vars.colors[1], 20);
-}
-
 }  // namespace

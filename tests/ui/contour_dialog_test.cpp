@@ -129,47 +129,4 @@ TEST(ColourContourDialogTest, NegativeCountIsNoLinesAndOkWritesNothing) {
     }
 }
 
-enum class NullArgument { Count, Mode, Values, Colors };
-
-std::string Name(NullArgument argument) {
-    switch (argument) {
-    case NullArgument::Count: return "Count";
-    case NullArgument::Mode: return "Mode";
-    case NullArgument::Values: return "Values";
-    case NullArgument::Colors: return "Colors";
-    }
-    return "";
-}
-
-class ColourContourNullTest : public testing::TestWithParam<NullArgument> {};
-
-TEST_P(ColourContourNullTest, GivesOneWithoutADialog) {
-    ContourVars vars = Contour(1, {0.5f}, {kRed});
-    const ContourVars before = vars;
-    switch (GetParam()) {
-    case NullArgument::Count: vars.nullCount = true; break;
-    case NullArgument::Mode: vars.nullMode = true; break;
-    case NullArgument::Values: vars.nullValues = true; break;
-    case NullArgument::Colors: vars.nullColors = true; break;
-    }
-    RunExpectingNoDialog([&] { CallContour(vars); });
-    EXPECT_EQ(vars.result, 1);
-    EXPECT_EQ(vars.count, 1);
-    EXPECT_EQ(vars.values, before.values);
-    EXPECT_EQ(vars.colors, before.colors);
-}
-
-INSTANTIATE_TEST_SUITE_P(Arguments, ColourContourNullTest,
-                         testing::Values(NullArgument::Count, NullArgument::Mode, NullArgument::Values,
-                                         NullArgument::Colors),
-                         [](const testing::TestParamInfo<NullArgument>& i) { return Name(i.param); });
-
-TEST(ColourContourDialogTest, NullResultShowsNothingAndWritesNothing) {
-    ContourVars vars = Contour(1, {0.5f}, {kRed});
-    vars.nullResult = true;
-    RunExpectingNoDialog([&] { CallContour(vars); });
-    EXPECT_EQ(vars.result, -7);
-    EXPECT_EQ(vars.values[0], 0.5f);
-}
-
 }  // namespace

@@ -4,13 +4,6 @@
 #include "korvel_library.h"
 #include "resource.h"
 
-namespace {
-template <class T>
-T* Ptr(T& value, bool null) {
-    return null ? nullptr : &value;
-}
-}  // namespace
-
 const std::vector<ChoiceExportInfo>& ChoiceExports() {
     static const std::vector<ChoiceExportInfo> exports{
         {ChoiceExport::ShowND, "FXJG_SHOWND_DLG", L"各种工况挠度", false, {IDC_DEFL_ABSOLUTE, IDC_DEFL_RELATIVE, IDC_DEFL_SPAN_RATIO}},
@@ -28,11 +21,11 @@ const ChoiceExportInfo& Info(ChoiceExport which) {
 }
 
 void CallExport(ChoiceExport which, HostVars& v) {
-    int* result = Ptr(v.result, v.nullResult);
-    int* count = Ptr(v.count, v.nullCount);
-    int* columns = Ptr(v.columns, v.nullColumns);
-    int* choice = Ptr(v.choice, v.nullChoice);
-    int* option = Ptr(v.option, v.nullOption);
+    int* const result = &v.result;
+    int* const count = &v.count;
+    int* const columns = &v.columns;
+    int* const choice = &v.choice;
+    int* const option = &v.option;
     const char* names = v.nullNames ? nullptr : v.names.c_str();
     switch (which) {
     case ChoiceExport::ShowND: KORVEL_EXPORT(FXJG_SHOWND_DLG)(result, count, choice, option, names); break;

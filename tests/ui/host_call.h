@@ -15,9 +15,7 @@ struct HostVars {
     int option = 1;
     std::string names;
     const char* caption = nullptr;
-    // Pass null instead of the address of these, to test the export's guard.
-    bool nullResult = false, nullCount = false, nullColumns = false, nullChoice = false, nullOption = false,
-         nullNames = false;
+    bool nullNames = false;  // pass a null name list
 };
 
 struct ChoiceExportInfo {

@@ -258,14 +258,6 @@ TEST(MemberDesignBadInputTest, NullBeamSwitchesShowTheDefaultsAndWriteNothing) {
     EXPECT_EQ(host.beams, (std::vector<int>{0, 1, 1, 0, 1, kSentinel, kSentinel}));
 }
 
-TEST(MemberDesignBadInputTest, NullResultShowsNothingAndWritesNothing) {
-    MemberDesignHost host;
-    host.nullResult = true;
-    RunExpectingNoDialog([&] { host.Call(); });
-    EXPECT_EQ(host.result, -7);
-    EXPECT_EQ(host.beams, (std::vector<int>{0, 1, 1, 0, 1, kSentinel, kSentinel}));
-}
-
 TEST(MemberDesignBadInputTest, SecondArgumentIsNeverRead) {
     for (INT_PTR value : {INT_PTR{0}, INT_PTR{-1}, static_cast<INT_PTR>(INT_MIN)}) {
         MemberDesignHost host;

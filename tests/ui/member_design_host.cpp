@@ -7,7 +7,7 @@
 
 void MemberDesignHost::Call() {
     auto call = KORVEL_EXPORT(MEMB_DESIGN_INOF_SHOWDLG);
-    call(nullResult ? nullptr : &result, unused, nullBeams ? nullptr : beams.data());
+    call(&result, unused, nullBeams ? nullptr : beams.data());
 }
 
 DialogRun RunMemberDesign(MemberDesignHost& host, const std::function<void(DialogDriver&)>& script, int closeWith) {

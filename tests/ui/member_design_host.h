@@ -15,7 +15,7 @@ struct MemberDesignHost {
     // The five beam switches, then two entries the dialog must never touch.
     std::vector<int> beams{0, 1, 1, 0, 1, kMemberDesignSentinel, kMemberDesignSentinel};
     void* unused = reinterpret_cast<void*>(static_cast<INT_PTR>(0x5A5A));
-    bool nullResult = false, nullBeams = false;
+    bool nullBeams = false;
 
     void Call();
 };

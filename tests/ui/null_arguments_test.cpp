@@ -3,7 +3,7 @@
 // dialog and writes nothing else, also with a count of 0 (but for the text switches, whose empty
 // tree reads nothing); a null string is an empty one and the dialog opens as usual; the
 // member-design dialog's unused argument and a null switch array (shown as the defaults) change
-// nothing.
+// nothing. The export that reads pResult is tried in both of its modes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,6 +24,7 @@ struct NullCase {
     int nullArg;     // the argument after pResult given as null; -1: pResult itself
     int zeroCount;   // an argument set to 0 besides, or -1
     Answer answer;
+    const wchar_t* resultIn;  // what *pResult holds at the call, where it is read; null: the sample
 };
 
 // Where the header answers otherwise than by the argument's kind.
@@ -47,19 +48,28 @@ Answer AnswerFor(const catalogue::ExportEntry& entry, const catalogue::Argument&
                                                                        : Answer::OneWithoutADialog;
 }
 
+// The cases of one export, with *pResult holding `resultIn` where the export reads it.
+void AddCases(const catalogue::ExportEntry& entry, const wchar_t* resultIn, const std::string& mode,
+              std::vector<NullCase>& cases) {
+    const std::string prefix = std::string(entry.name) + mode + "_";
+    cases.push_back({prefix + "pResult", &entry, -1, -1, Answer::NothingShown, resultIn});
+    for (int i = 0; i < static_cast<int>(entry.args.size()); ++i) {
+        const catalogue::Argument& arg = entry.args[static_cast<std::size_t>(i)];
+        if (arg.kind == ArgKind::ResultIn) continue;  // pResult, read too: the case above
+        const std::string label = prefix + arg.name;
+        cases.push_back({label, &entry, i, -1, AnswerFor(entry, arg, false), resultIn});
+        // A null array whose count says it is empty.
+        if (arg.lengthArg >= 0 && AnswerFor(entry, arg, false) == Answer::OneWithoutADialog)
+            cases.push_back({label + "_count_0", &entry, i, arg.lengthArg, AnswerFor(entry, arg, true), resultIn});
+    }
+}
+
 std::vector<NullCase> AllCases() {
     std::vector<NullCase> cases;
     for (const catalogue::ExportEntry& entry : catalogue::Exports()) {
-        cases.push_back({std::string(entry.name) + "_pResult", &entry, -1, -1, Answer::NothingShown});
-        for (int i = 0; i < static_cast<int>(entry.args.size()); ++i) {
-            const catalogue::Argument& arg = entry.args[static_cast<std::size_t>(i)];
-            if (arg.kind == ArgKind::ResultIn) continue;  // pResult, read too: the case above
-            const std::string label = std::string(entry.name) + "_" + arg.name;
-            cases.push_back({label, &entry, i, -1, AnswerFor(entry, arg, false)});
-            // A null array whose count says it is empty.
-            if (arg.lengthArg >= 0 && AnswerFor(entry, arg, false) == Answer::OneWithoutADialog)
-                cases.push_back({label + "_count_0", &entry, i, arg.lengthArg, AnswerFor(entry, arg, true)});
-        }
+        AddCases(entry, nullptr, "", cases);
+        // An export that reads pResult as its mode: the other mode too (1: plain).
+        if (!entry.args.empty() && entry.args[0].kind == ArgKind::ResultIn) AddCases(entry, L"1", "_plain", cases);
     }
     return cases;
 }
@@ -69,13 +79,14 @@ class NullArgumentTest : public testing::TestWithParam<NullCase> {};
 TEST_P(NullArgumentTest, GetsTheAnswerTheHeaderGives) {
     const NullCase& c = GetParam();
     std::vector<std::wstring> texts = catalogue::SampleTexts(c.entry->args);
+    if (c.resultIn) texts[0] = c.resultIn;
     if (c.zeroCount >= 0) texts[static_cast<std::size_t>(c.zeroCount)] = L"0";
     if (c.nullArg >= 0) texts[static_cast<std::size_t>(c.nullArg)] = L"null";
     std::size_t bad = 0;
     std::optional<catalogue::HostCall> host = catalogue::HostCall::Parse(c.entry->args, texts, &bad);
     ASSERT_TRUE(host) << "the catalogue's sample " << bad << " does not parse";
     if (c.nullArg < 0) host->SetNullResult();
-    const std::string before = host->DescribeVariables();
+    const std::string before = host->DescribeEveryElement();
     const int resultBefore = host->ResultCode();  // -1, or what a host that sets it put there
 
     const Expect expect = c.answer == Answer::DialogAsUsual ? Expect::Dialog : Expect::NoDialog;
@@ -88,11 +99,11 @@ TEST_P(NullArgumentTest, GetsTheAnswerTheHeaderGives) {
     switch (c.answer) {
     case Answer::NothingShown:
         EXPECT_EQ(host->ResultCode(), resultBefore) << "nothing is stored";
-        EXPECT_EQ(host->DescribeVariables(), before);
+        EXPECT_EQ(host->DescribeEveryElement(), before);
         break;
     case Answer::OneWithoutADialog:
         EXPECT_EQ(host->ResultCode(), 1);
-        EXPECT_EQ(host->DescribeVariables(), before);
+        EXPECT_EQ(host->DescribeEveryElement(), before);
         break;
     case Answer::DialogAsUsual:
         EXPECT_EQ(host->ResultCode(), 0);
