@@ -1,6 +1,8 @@
 // One entry per export of korvel.h: arguments, sample data a post-processor would pass, the call.
 #include "catalogue/export_table.h"
 
+#include <stdexcept>
+
 #include "korvel.h"
 
 namespace catalogue {
@@ -68,6 +70,19 @@ const std::vector<ExportEntry>& Exports() {
          [](HostCall& h) { SJJG_SHOWZF_DLG(h.Result(), h.Int(0), h.Ints(1), h.Text(2)); }},
     };
     return table;
+}
+
+const ExportEntry& ExportNamed(const std::string& name) {
+    for (const ExportEntry& entry : Exports())
+        if (name == entry.name) return entry;
+    throw std::invalid_argument("no export " + name);
+}
+
+HostCall SampleCall(const ExportEntry& entry) {
+    std::size_t bad = 0;
+    std::optional<HostCall> call = HostCall::Parse(entry.args, SampleTexts(entry.args), &bad);
+    if (!call) throw std::logic_error(std::string(entry.name) + ": sample " + std::to_string(bad) + " does not parse");
+    return *call;
 }
 
 const std::vector<InnerDialog>& InnerDialogs() {

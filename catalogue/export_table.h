@@ -5,6 +5,7 @@
 //   {"EXPORT_NAME", L"窗口标题", {Int("pCount", L"3"), FloatArray("pValues", L"0.5 1 2", 50, 0)},
 //    [](HostCall& h) { EXPORT_NAME(h.Result(), h.Int(0), h.Floats(1)); }},
 #pragma once
+#include <string>
 #include <vector>
 
 #include "catalogue/host_call.h"
@@ -19,6 +20,12 @@ struct ExportEntry {
 };
 
 const std::vector<ExportEntry>& Exports();
+
+// The entry of the export `name`; std::invalid_argument when there is none.
+const ExportEntry& ExportNamed(const std::string& name);
+
+// The host's variables as the entry's samples give them. `entry` must outlive the call.
+HostCall SampleCall(const ExportEntry& entry);
 
 // A dialog that a press on a cell of an export's list opens (the colour picker, the system's
 // colour dialog): the gallery photographs it as <export>_<suffix>.png.

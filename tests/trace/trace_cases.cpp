@@ -8,90 +8,81 @@
 
 #include <atomic>
 #include <cctype>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "catalogue/export_table.h"
 #include "dialog_driver.h"
-#include "every_export.h"
 #include "host_window.h"
-#include "korvel_library.h"
 #include "list_view.h"
 #include "resource.h"
 
 namespace {
 
-const SampleExport& Sample(const std::string& name) {
-    for (const SampleExport& e : SampleExports())
-        if (name == e.name) return e;
-    throw std::runtime_error("no sample call of " + name);
-}
+using catalogue::ExportEntry;
+using catalogue::HostCall;
 
 // Calls the sample of `name` on this thread while `script` runs against its dialog; the result.
 int CallSample(const std::string& name, const std::function<void(DialogDriver&)>& script,
                bool* appeared = nullptr, Expect expect = Expect::Dialog) {
-    const SampleExport& which = Sample(name);
-    SampleHost host = which.sample();
+    const ExportEntry& which = catalogue::ExportNamed(name);
+    HostCall host = catalogue::SampleCall(which);
     const DialogRun run = RunDialog([&] { which.call(host); }, script, expect);
     if (appeared) *appeared = run.appeared;
-    return host.result;
+    return host.ResultCode();
 }
 
-// The calls with a null pointer: the host's variables, and each call's result variable.
-int g_ints[8] = {4, 1, 1, 1, 1, 1, 1, 1};
-float g_values[4] = {1, 2, 3, 4};
-unsigned long g_colors[4] = {};
-int g_result = -7;  // each call's: -7 shows that it was not written
-const char kNames[] = "A|B|C|D";
-
+// A call of an export's sample with one pointer argument null.
 struct NullCall {
     const char* exportName;
     const char* argument;
-    void (*call)();
 };
 
 const NullCall kNullCalls[] = {
-    {"FXJG_SHOWZB_DLG", "pResult",
-     [] { KORVEL_EXPORT(FXJG_SHOWZB_DLG)(nullptr, &g_ints[0], &g_ints[1], kNames, "ZB"); }},
-    {"SDP_SHOWDWY_DLG", "pResult",
-     [] { KORVEL_EXPORT(SDP_SHOWDWY_DLG)(nullptr, &g_ints[0], &g_ints[1], g_values, g_colors); }},
-    {"MEMB_DESIGN_INOF_SHOWDLG", "pResult",
-     [] { KORVEL_EXPORT(MEMB_DESIGN_INOF_SHOWDLG)(nullptr, nullptr, &g_ints[0]); }},
-    {"FXJG_SHOWND_DLG", "pCount",
-     [] { KORVEL_EXPORT(FXJG_SHOWND_DLG)(&g_result, nullptr, &g_ints[1], &g_ints[2], kNames); }},
-    {"FXJG_SHOWDH_DLG", "pSpeed",
-     [] { KORVEL_EXPORT(FXJG_SHOWDH_DLG)(&g_result, &g_ints[0], &g_ints[1], nullptr, kNames); }},
-    {"FXJG_SHOWWY_DLG", "pCase",
-     [] {
-         KORVEL_EXPORT(FXJG_SHOWWY_DLG)(&g_result, &g_ints[0], &g_ints[1], kNames, &g_ints[2], nullptr, kNames, "WY");
-     }},
-    {"FXJG_SHOWZHNL_DLG", "pColumns",
-     [] { KORVEL_EXPORT(FXJG_SHOWZHNL_DLG)(&g_result, &g_ints[0], nullptr, &g_ints[1], kNames, "ZHNL"); }},
-    {"FXJG_SHOWZX_DLG", "pChoice",
-     [] {
-         KORVEL_EXPORT(FXJG_SHOWZX_DLG)(&g_result, &g_ints[0], &g_ints[1], nullptr, &g_ints[2], kNames, "ZX");
-     }},
-    {"SDP_SHOWCOLOR_DLG", "pColors",
-     [] { KORVEL_EXPORT(SDP_SHOWCOLOR_DLG)(&g_result, &g_ints[0], nullptr, kNames, nullptr); }},
-    {"SDP_SHOWDWY_DLG", "pValues",
-     [] { KORVEL_EXPORT(SDP_SHOWDWY_DLG)(&g_result, &g_ints[0], &g_ints[1], nullptr, g_colors); }},
-    {"SJJG_SHOWZF_DLG", "pSwitches", [] { KORVEL_EXPORT(SJJG_SHOWZF_DLG)(&g_result, &g_ints[0], nullptr, "{A|B}"); }},
+    {"FXJG_SHOWZB_DLG", "pResult"},   {"SDP_SHOWDWY_DLG", "pResult"},  {"MEMB_DESIGN_INOF_SHOWDLG", "pResult"},
+    {"FXJG_SHOWND_DLG", "pCount"},    {"FXJG_SHOWDH_DLG", "pSpeed"},   {"FXJG_SHOWWY_DLG", "pCase"},
+    {"FXJG_SHOWZHNL_DLG", "pColumns"}, {"FXJG_SHOWZX_DLG", "pChoice"}, {"SDP_SHOWCOLOR_DLG", "pColors"},
+    {"SDP_SHOWDWY_DLG", "pValues"},   {"SJJG_SHOWZF_DLG", "pSwitches"},
 };
+
+// The result the call stored.
+int CallWithNull(const NullCall& c) {
+    const ExportEntry& entry = catalogue::ExportNamed(c.exportName);
+    std::vector<std::wstring> texts = catalogue::SampleTexts(entry.args);
+    bool nullResult = true;
+    for (std::size_t i = 0; i < entry.args.size(); ++i) {
+        if (std::string(entry.args[i].name) != c.argument || entry.args[i].kind == catalogue::ArgKind::ResultIn)
+            continue;
+        texts[i] = L"null";
+        nullResult = false;
+    }
+    std::optional<HostCall> host = HostCall::Parse(entry.args, texts, nullptr);
+    if (!host) throw std::logic_error(std::string(c.exportName) + ": the samples do not parse");
+    if (nullResult) host->SetNullResult();
+    entry.call(*host);
+    return host->ResultCode();
+}
 
 TraceCase NullCase(const NullCall& c) {
     const std::string argument = c.argument;
     const bool noResult = argument == "pResult";
     return {"null_" + argument + "_" + c.exportName,
             [c, noResult] {
-                g_result = -7;
-                const DialogRun run = RunDialog(c.call, [](DialogDriver&) {}, Expect::NoDialog);
+                int result = 0;
+                const DialogRun run = RunDialog([&] { result = CallWithNull(c); }, [](DialogDriver&) {}, Expect::NoDialog);
                 EXPECT_FALSE(run.appeared);
-                EXPECT_EQ(g_result, noResult ? -7 : 1);
+                if (!noResult) {  // a null pResult has nowhere to store one
+                    EXPECT_EQ(result, 1);
+                }
             },
             {"Korvel: " + std::string(c.exportName) + ": " + argument + " is null; nothing shown, " +
              (noResult ? "nothing stored" : "result 1")}};
 }
 
 // A WM_QUIT already in the queue ends the dialog as soon as its loop runs.
-TraceCase QuitCase(const SampleExport& e) {
+TraceCase QuitCase(const ExportEntry& e) {
     const std::string name = e.name;
     return {"quit_" + name,
             [name] {
@@ -181,16 +172,16 @@ TraceCase UserEndCase(const UserEnd& end) {
 std::vector<TraceCase> MakeCases() {
     std::vector<TraceCase> cases;
     for (const NullCall& c : kNullCalls) cases.push_back(NullCase(c));
-    for (const SampleExport& e : SampleExports()) cases.push_back(QuitCase(e));
+    for (const ExportEntry& e : catalogue::Exports()) cases.push_back(QuitCase(e));
     for (const UserEnd& e : kUserEnds) cases.push_back(UserEndCase(e));
     cases.push_back({"refused_while_open",
                      [] {
                          // The open dialog's call is then cancelled: the refused call's line only.
                          const int result = CallSample("FXJG_SHOWZB_DLG", [](DialogDriver& d) {
-                             const SampleExport& other = Sample("FXJG_SHOWND_DLG");
-                             SampleHost host = other.sample();
+                             const ExportEntry& other = catalogue::ExportNamed("FXJG_SHOWND_DLG");
+                             HostCall host = catalogue::SampleCall(other);
                              other.call(host);
-                             EXPECT_EQ(host.result, 1);
+                             EXPECT_EQ(host.ResultCode(), 1);
                              LeaveBy(d, Leave::CancelButton);
                              EXPECT_TRUE(d.WaitClosed());
                          });

@@ -6,21 +6,25 @@
 #include <windows.h>
 
 #include <atomic>
+#include <string>
 
+#include "catalogue/export_table.h"
 #include "dialog_driver.h"
-#include "every_export.h"
 
 namespace {
 
-class CallingPlaceTest : public testing::TestWithParam<SampleExport> {};
+using catalogue::ExportEntry;
+using catalogue::HostCall;
 
-const SampleExport& OpenFirst() { return SampleExports().front(); }
+class CallingPlaceTest : public testing::TestWithParam<ExportEntry> {};
+
+const ExportEntry& OpenFirst() { return catalogue::Exports().front(); }
 
 TEST_P(CallingPlaceTest, SecondThreadIsRefused) {
-    const SampleExport& which = GetParam();
-    SampleHost outer = OpenFirst().sample();
-    SampleHost second = which.sample();
-    const SampleHost secondBefore = second;
+    const ExportEntry& which = GetParam();
+    HostCall outer = catalogue::SampleCall(OpenFirst());
+    HostCall second = catalogue::SampleCall(which);
+    const std::string secondBefore = second.DescribeEveryElement();
     RunDialog([&] { OpenFirst().call(outer); },
               [&](DialogDriver& d) {
                   which.call(second);  // the driver's own thread
@@ -28,14 +32,14 @@ TEST_P(CallingPlaceTest, SecondThreadIsRefused) {
                   d.ClickItem(IDOK);
                   EXPECT_TRUE(d.WaitClosed());
               });
-    EXPECT_EQ(second.result, 1);
-    EXPECT_TRUE(second.SameVariables(secondBefore));
-    EXPECT_EQ(outer.result, 0) << "the open dialog carries on";
+    EXPECT_EQ(second.ResultCode(), 1);
+    EXPECT_EQ(second.DescribeEveryElement(), secondBefore);
+    EXPECT_EQ(outer.ResultCode(), 0) << "the open dialog carries on";
 }
 
 struct TimerCall {
-    const SampleExport* which = nullptr;
-    SampleHost* host = nullptr;
+    const ExportEntry* which = nullptr;
+    HostCall* host = nullptr;
     std::atomic<bool> done{false};
     HANDLE returned = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // set when the call returned
 };
@@ -49,10 +53,10 @@ void CALLBACK CallFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
-    const SampleExport& which = GetParam();
-    SampleHost outer = OpenFirst().sample();
-    SampleHost nested = which.sample();
-    const SampleHost nestedBefore = nested;
+    const ExportEntry& which = GetParam();
+    HostCall outer = catalogue::SampleCall(OpenFirst());
+    HostCall nested = catalogue::SampleCall(which);
+    const std::string nestedBefore = nested.DescribeEveryElement();
     g_timerCall.which = &which;
     g_timerCall.host = &nested;
     g_timerCall.done = false;
@@ -71,12 +75,12 @@ TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
         });
     EXPECT_TRUE(g_timerCall.done);
     EXPECT_FALSE(otherDialog);
-    EXPECT_EQ(nested.result, 1);
-    EXPECT_TRUE(nested.SameVariables(nestedBefore));
-    EXPECT_EQ(outer.result, 0);
+    EXPECT_EQ(nested.ResultCode(), 1);
+    EXPECT_EQ(nested.DescribeEveryElement(), nestedBefore);
+    EXPECT_EQ(outer.ResultCode(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryExport, CallingPlaceTest, testing::ValuesIn(SampleExports()),
-                         [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
+INSTANTIATE_TEST_SUITE_P(EveryExport, CallingPlaceTest, testing::ValuesIn(catalogue::Exports()),
+                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
 
 }  // namespace

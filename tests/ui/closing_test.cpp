@@ -4,24 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "catalogue/export_table.h"
 #include "colour_dialogs.h"
 #include "dialog_driver.h"
-#include "every_export.h"
 #include "list_view.h"
 #include "resource.h"
 #include "tree_view.h"
 
 namespace {
 
-// What the user changes in an export's dialog before leaving it.
+// What the user changes in an export's dialog, opened with its sample, before leaving it.
 struct Changes {
     const char* exportName;
-    void (*prepare)(SampleHost& host);  // null: the export's sample as it is
     void (*press)(DialogDriver& d);
 };
 
@@ -39,34 +37,34 @@ void PressListText(DialogDriver& d, int list, int row) {
 
 const std::vector<Changes>& EveryExportsChanges() {
     static const std::vector<Changes> changes{
-        {"FXJG_SHOWDH_DLG", nullptr,
+        {"FXJG_SHOWDH_DLG",
          [](DialogDriver& d) {
              PressListCell(d, IDC_LIST_BUTTONS, 0, 0);
              d.ClickItem(IDC_SPEED_FAST);
          }},
-        {"FXJG_SHOWND_DLG", nullptr,
+        {"FXJG_SHOWND_DLG",
          [](DialogDriver& d) {
              PressListCell(d, IDC_LIST_BUTTONS, 0, 0);
              d.ClickItem(IDC_DEFL_SPAN_RATIO);
          }},
-        {"FXJG_SHOWWY_DLG", [](SampleHost& h) { h.result = 5; },  // four numbered combinations
+        {"FXJG_SHOWWY_DLG",  // in combination mode
          [](DialogDriver& d) {
              PressListCell(d, IDC_LIST_BUTTONS, 1, 0);  // the target combinations
              PressListText(d, IDC_LIST_CASES, 6);
          }},
-        {"FXJG_SHOWZB_DLG", nullptr, [](DialogDriver& d) { PressListText(d, IDC_LIST_CASES, 2); }},
-        {"FXJG_SHOWZHNL_DLG", nullptr, [](DialogDriver& d) { PressListCell(d, IDC_LIST_BUTTONS, 0, 2); }},
-        {"FXJG_SHOWZX_DLG", nullptr,
+        {"FXJG_SHOWZB_DLG", [](DialogDriver& d) { PressListText(d, IDC_LIST_CASES, 4); }},
+        {"FXJG_SHOWZHNL_DLG", [](DialogDriver& d) { PressListCell(d, IDC_LIST_BUTTONS, 1, 0); }},
+        {"FXJG_SHOWZX_DLG",
          [](DialogDriver& d) {
              PressListCell(d, IDC_LIST_BUTTONS, 0, 2);
              d.ClickItem(IDC_SPEED_FAST);
          }},
-        {"MEMB_DESIGN_INOF_SHOWDLG", nullptr,
+        {"MEMB_DESIGN_INOF_SHOWDLG",
          [](DialogDriver& d) {
              const ListView beam(d.Item(IDC_LIST_BEAM));
              d.Click(beam.Handle(), beam.PointOn(4, LVHT_ONITEMSTATEICON));  // select all
          }},
-        {"SDP_SHOWCOLOR_DLG", nullptr,
+        {"SDP_SHOWCOLOR_DLG",
          [](DialogDriver& d) {
              const ListView list(d.Item(IDC_COLOR_LIST));
              DialogDriver picker(OpenColourCell(d, list, 1, 1));
@@ -75,7 +73,7 @@ const std::vector<Changes>& EveryExportsChanges() {
              ASSERT_TRUE(picker.WaitClosed());
              EXPECT_TRUE(CellShows(list, 1, 1, BaseColours()[10]));
          }},
-        {"SDP_SHOWDWY_DLG", nullptr,
+        {"SDP_SHOWDWY_DLG",
          [](DialogDriver& d) {
              const ListView list(d.Item(IDC_CONTOUR_LIST));
              ClickCell(d, list, 0, 1);
@@ -84,7 +82,7 @@ const std::vector<Changes>& EveryExportsChanges() {
              EXPECT_EQ(list.CellText(0, 1), L"7");
              ReplaceBoxText(d, IDC_CONTOUR_COUNT, L"9");
          }},
-        {"SJJG_SHOWZF_DLG", nullptr,
+        {"SJJG_SHOWZF_DLG",
          [](DialogDriver& d) {
              const TreeView tree(d.Item(IDC_SWITCH_TREE));
              for (std::size_t item : {0, 4})
@@ -92,12 +90,6 @@ const std::vector<Changes>& EveryExportsChanges() {
          }},
     };
     return changes;
-}
-
-const SampleExport& ExportNamed(const std::string& name) {
-    for (const SampleExport& e : SampleExports())
-        if (name == e.name) return e;
-    throw std::invalid_argument("no export " + name);
 }
 
 const char* Name(Leave way) {
@@ -113,10 +105,9 @@ class ClosingTest : public testing::TestWithParam<std::tuple<Changes, Leave>> {}
 
 TEST_P(ClosingTest, StoresOneAndWritesNothingElse) {
     const auto& [changes, way] = GetParam();
-    const SampleExport& which = ExportNamed(changes.exportName);
-    SampleHost host = which.sample();
-    if (changes.prepare) changes.prepare(host);
-    const SampleHost before = host;
+    const catalogue::ExportEntry& which = catalogue::ExportNamed(changes.exportName);
+    catalogue::HostCall host = catalogue::SampleCall(which);
+    const std::string before = host.DescribeEveryElement();
     const DialogRun run = RunDialog([&] { which.call(host); },
                                     [&](DialogDriver& d) {
                                         changes.press(d);
@@ -124,8 +115,8 @@ TEST_P(ClosingTest, StoresOneAndWritesNothingElse) {
                                         EXPECT_TRUE(d.WaitClosed());
                                     });
     EXPECT_FALSE(run.leftOpen);
-    EXPECT_EQ(host.result, 1);
-    EXPECT_TRUE(host.SameVariables(before));
+    EXPECT_EQ(host.ResultCode(), 1);
+    EXPECT_EQ(host.DescribeEveryElement(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryExport, ClosingTest,

@@ -17,20 +17,22 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "button_grid.h"
+#include "catalogue/export_table.h"
 #include "client_snapshot.h"
 #include "colour_dialogs.h"
 #include "dialog_driver.h"
-#include "every_export.h"
 #include "list_view.h"
 #include "resource.h"
 #include "tree_view.h"
 
 namespace {
+
+using catalogue::ExportEntry;
+using catalogue::HostCall;
 
 constexpr int kRowHeight = 20;  // of the lists whose rows the library sizes, at 96 DPI
 constexpr int kInkTolerance = 2;
@@ -333,10 +335,10 @@ TEST(DpiTest, PlatformCheckBoxGrowsWithTheScreen) {
     EXPECT_NEAR(PlatformCheckBoxInk(), Scaled(13, ScreenDpi()), kInkTolerance);
 }
 
-class DpiDialogTest : public testing::TestWithParam<SampleExport> {};
+class DpiDialogTest : public testing::TestWithParam<ExportEntry> {};
 
 TEST_P(DpiDialogTest, RowsAndMarksAreThoseOfTheScreen) {
-    SampleHost host = GetParam().sample();
+    HostCall host = catalogue::SampleCall(GetParam());
     RunDialog([&] { GetParam().call(host); },
               [](DialogDriver& d) {
                   PressFirstLabels(d);
@@ -345,13 +347,13 @@ TEST_P(DpiDialogTest, RowsAndMarksAreThoseOfTheScreen) {
                   d.ClickItem(IDCANCEL);
                   EXPECT_TRUE(d.WaitClosed());
               });
-    EXPECT_EQ(host.result, 1);
+    EXPECT_EQ(host.ResultCode(), 1);
 }
 
 // Changed to another DPI, the sizes are those of that DPI; changed back, they are those the
 // dialog opened with, to the pixel.
 TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
-    SampleHost host = GetParam().sample();
+    HostCall host = catalogue::SampleCall(GetParam());
     Fonts fonts;
     const PerMonitorAware aware;
     ASSERT_TRUE(aware.Active()) << "the system has no DPI awareness contexts";
@@ -369,17 +371,11 @@ TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
                   d.ClickItem(IDCANCEL);
                   EXPECT_TRUE(d.WaitClosed());
               });
-    EXPECT_EQ(host.result, 1);
+    EXPECT_EQ(host.ResultCode(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(SampleExports()),
-                         [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
-
-const SampleExport& Export(const std::string& name) {
-    for (const SampleExport& e : SampleExports())
-        if (name == e.name) return e;
-    throw std::invalid_argument(name);
-}
+INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(catalogue::Exports()),
+                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
 
 // What the user does before a DPI change, what is left to do after it, and what OK then hands
 // back to the host.
@@ -388,7 +384,7 @@ struct KeptCase {
     const char* exportName;
     void (*before)(DialogDriver& d);
     void (*after)(DialogDriver& d);
-    bool (*kept)(const SampleHost& host);
+    bool (*kept)(HostCall& host);
 };
 
 void Nothing(DialogDriver&) {}
@@ -399,19 +395,24 @@ const KeptCase kKeptCases[] = {
          const ListView list(d.Item(IDC_LIST_BUTTONS));
          d.Click(list.Handle(), Center(CellRect(list, 0, 2)));
      },
-     Nothing, [](const SampleHost& h) { return h.ints[2] == 3; }},
+     Nothing, [](HostCall& h) { return *h.Int(2) == 3; }},  // pChoice
     {"radio_choice", "FXJG_SHOWZB_DLG",
      [](DialogDriver& d) {
          const ListView list(d.Item(IDC_LIST_CASES));
-         d.Click(list.Handle(), list.PointOn(2, LVHT_ONITEMSTATEICON));
+         d.Click(list.Handle(), list.PointOn(4, LVHT_ONITEMSTATEICON));
      },
-     Nothing, [](const SampleHost& h) { return h.ints[1] == 3; }},
+     Nothing, [](HostCall& h) { return *h.Int(1) == 5; }},  // pChoice
     {"tree_mark", "SJJG_SHOWZF_DLG",
      [](DialogDriver& d) {
          const TreeView tree(d.Item(IDC_SWITCH_TREE));
          d.Click(tree.Handle(), tree.PointOn(tree.Items()[2], TVHT_ONITEMSTATEICON));
      },
-     Nothing, [](const SampleHost& h) { return h.ints[1] == 1 && h.ints[2] == 1 && h.ints[3] == 1; }},
+     // The third entry of the first group was off: now the whole group is on.
+     Nothing,
+     [](HostCall& h) {
+         const int* on = h.Ints(1);  // pSwitches
+         return on[0] == 1 && on[1] == 1 && on[2] == 1 && on[3] == 1;
+     }},
     {"open_value_edit", "SDP_SHOWDWY_DLG",
      [](DialogDriver& d) {
          const ListView list(d.Item(IDC_CONTOUR_LIST));
@@ -433,15 +434,15 @@ const KeptCase kKeptCases[] = {
          EXPECT_EQ(boxRect.top, cell.top);
          d.Key(VK_RETURN);
      },
-     [](const SampleHost& h) { return h.values[0] == 2.5f; }},
+     [](HostCall& h) { return h.Floats(2)[0] == 2.5f; }},  // pValues
 };
 
 class DpiChangeKeepsTest : public testing::TestWithParam<KeptCase> {};
 
 TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
     const KeptCase& c = GetParam();
-    const SampleExport& call = Export(c.exportName);
-    SampleHost host = call.sample();
+    const ExportEntry& call = catalogue::ExportNamed(c.exportName);
+    HostCall host = catalogue::SampleCall(call);
     Fonts fonts;
     RunDialog([&] { call.call(host); },
               [&](DialogDriver& d) {
@@ -454,8 +455,8 @@ TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
                   d.ClickItem(IDOK);
                   EXPECT_TRUE(d.WaitClosed());
               });
-    EXPECT_EQ(host.result, 0);
-    EXPECT_TRUE(c.kept(host));
+    EXPECT_EQ(host.ResultCode(), 0);
+    EXPECT_TRUE(c.kept(host)) << host.Describe();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DpiChangeKeepsTest, testing::ValuesIn(kKeptCases),

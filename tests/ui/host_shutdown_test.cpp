@@ -6,9 +6,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
+#include "catalogue/export_table.h"
 #include "dialog_driver.h"
-#include "every_export.h"
 #include "host_window.h"
 
 namespace {
@@ -31,24 +32,27 @@ bool CallAndQuit(const std::function<void()>& call) {
     return closed;
 }
 
-class HostShutdownTest : public testing::TestWithParam<SampleExport> {};
+using catalogue::ExportEntry;
+using catalogue::HostCall;
+
+class HostShutdownTest : public testing::TestWithParam<ExportEntry> {};
 
 TEST_P(HostShutdownTest, QuitMessageEndsTheDialogAsNotOk) {
-    const SampleExport& which = GetParam();
-    SampleHost host = which.sample();
-    const SampleHost before = host;
+    const ExportEntry& which = GetParam();
+    HostCall host = catalogue::SampleCall(which);
+    const std::string before = host.DescribeEveryElement();
     const bool closed = CallAndQuit([&] { which.call(host); });
     const bool quitKept = TakeQuitMessage();
     EXPECT_TRUE(closed);
-    EXPECT_EQ(host.result, 1);
-    EXPECT_TRUE(host.SameVariables(before));
+    EXPECT_EQ(host.ResultCode(), 1);
+    EXPECT_EQ(host.DescribeEveryElement(), before);
     EXPECT_TRUE(quitKept) << "the host's loop must still see its WM_QUIT";
 }
 
 TEST_P(HostShutdownTest, DestroyedOwnerEndsTheDialogAsNotOk) {
-    const SampleExport& which = GetParam();
-    SampleHost host = which.sample();
-    const SampleHost before = host;
+    const ExportEntry& which = GetParam();
+    HostCall host = catalogue::SampleCall(which);
+    const std::string before = host.DescribeEveryElement();
     HWND owner = CreateHostWindow(100, 100, 600, 400);
     const DialogRun run = RunDialog([&] { which.call(host); },
                                     [&](DialogDriver& d) {
@@ -59,33 +63,29 @@ TEST_P(HostShutdownTest, DestroyedOwnerEndsTheDialogAsNotOk) {
     EXPECT_FALSE(IsWindow(owner));
     if (IsWindow(owner)) DestroyWindow(owner);
     EXPECT_FALSE(run.leftOpen);
-    EXPECT_EQ(host.result, 1);
-    EXPECT_TRUE(host.SameVariables(before));
+    EXPECT_EQ(host.ResultCode(), 1);
+    EXPECT_EQ(host.DescribeEveryElement(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryExport, HostShutdownTest, testing::ValuesIn(SampleExports()),
-                         [](const testing::TestParamInfo<SampleExport>& i) { return SampleExportName(i.param); });
+INSTANTIATE_TEST_SUITE_P(EveryExport, HostShutdownTest, testing::ValuesIn(catalogue::Exports()),
+                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
 
 // The contour dialog's protocol: result 2 asks the host to call again. A host shutting down must
 // not be sent round that loop: with its quit message pending, the call ends at once with 1.
 TEST(HostShutdown, PendingQuitEndsTheContourProtocol) {
-    const SampleExport* contour = nullptr;
-    for (const SampleExport& e : SampleExports())
-        if (std::string(e.name) == "SDP_SHOWDWY_DLG") contour = &e;
-    ASSERT_NE(contour, nullptr);
-    SampleHost host = contour->sample();
-    const SampleHost before = host;
+    const ExportEntry& contour = catalogue::ExportNamed("SDP_SHOWDWY_DLG");
+    HostCall host = catalogue::SampleCall(contour);
+    const std::string before = host.DescribeEveryElement();
     PostQuitMessage(5);
     int calls = 0;
     do {
-        host.result = -7;
-        contour->call(host);
+        contour.call(host);
         ++calls;
-    } while (host.result == 2 && calls < 10);
+    } while (host.ResultCode() == 2 && calls < 10);
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(host.result, 1);
-    EXPECT_TRUE(host.SameVariables(before));
+    EXPECT_EQ(host.ResultCode(), 1);
+    EXPECT_EQ(host.DescribeEveryElement(), before);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/export_table.h"
 #include "dialog_driver.h"
 #include "dialog_template.h"
-#include "every_export.h"
 #include "korvel_library.h"
 #include "resource.h"
 
@@ -178,12 +178,9 @@ TEST_P(OpenListTest, EveryListKeepsItsTemplatePlaceOrderStyleAndFont) {
     const DialogTemplate t = LoadDialogTemplate(KorvelLibrary::Get().Module(), GetParam().templateId,
                                                 MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
     ASSERT_TRUE(t.found);
-    const SampleExport* which = nullptr;
-    for (const SampleExport& e : SampleExports())
-        if (std::string(e.name) == GetParam().exportName) which = &e;
-    ASSERT_NE(which, nullptr);
-    SampleHost host = which->sample();
-    RunDialog([&] { which->call(host); }, [&](DialogDriver& d) {
+    const catalogue::ExportEntry& which = catalogue::ExportNamed(GetParam().exportName);
+    catalogue::HostCall host = catalogue::SampleCall(which);
+    RunDialog([&] { which.call(host); }, [&](DialogDriver& d) {
         // The children in their order, which is the tab order: one per template control.
         std::vector<HWND> children;
         for (HWND child = GetWindow(d.Dialog(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
