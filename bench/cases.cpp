@@ -1,29 +1,57 @@
 // Host data as a host would pass it: explicit names "N1".."Nn" under a heading (plain ASCII, so
-// GBK and UTF-16 hold the same texts), and what the floor inserts for the same data.
+// GBK and UTF-16 hold the same texts), given to the catalogue's call of each export, and what the
+// floor inserts for the same data.
 #include "cases.h"
 
 #include <memory>
+#include <optional>
+#include <stdexcept>
+#include <utility>
 
-#include "korvel.h"
+#include "catalogue/export_table.h"
 #include "res/resource.h"
 
 namespace bench {
 namespace {
 
 struct Names {
-    std::string gbk;                  // "H|N1|N2|..."
+    std::wstring packed;              // "H|N1|N2|..."
     std::vector<std::wstring> items;  // N1, N2, ...
 };
 
 Names MakeNames(int n) {
     Names names;
-    names.gbk = "H";
+    names.packed = L"H";
     for (int i = 1; i <= n; ++i) {
-        const std::string item = "N" + std::to_string(i);
-        names.gbk += "|" + item;
-        names.items.emplace_back(item.begin(), item.end());
+        const std::wstring item = L"N" + std::to_wstring(i);
+        names.packed += L"|" + item;
+        names.items.push_back(item);
     }
     return names;
+}
+
+std::wstring Number(int n) { return std::to_wstring(n); }
+
+// The catalogue's call of `exportName`, with the host's values typed as `values` (argument name,
+// text) and the samples for the rest. The variables are made once: the bench ends each dialog
+// with Cancel, so the calls leave them as they are.
+std::function<void()> CatalogueCall(const char* exportName,
+                                    const std::vector<std::pair<const char*, std::wstring>>& values) {
+    const catalogue::ExportEntry& entry = catalogue::ExportNamed(exportName);
+    std::vector<std::wstring> texts = catalogue::SampleTexts(entry.args);
+    for (const auto& [name, text] : values) {
+        bool found = false;
+        for (std::size_t i = 0; i < entry.args.size(); ++i) {
+            if (std::string(entry.args[i].name) != name) continue;
+            texts[i] = text;
+            found = true;
+        }
+        if (!found) throw std::invalid_argument(std::string(exportName) + " has no argument " + name);
+    }
+    std::optional<catalogue::HostCall> parsed = catalogue::HostCall::Parse(entry.args, texts, nullptr);
+    if (!parsed) throw std::invalid_argument(std::string(exportName) + ": the bench's values do not parse");
+    auto host = std::make_shared<catalogue::HostCall>(std::move(*parsed));
+    return [&entry, host] { entry.call(*host); };
 }
 
 FloorFill ListFill(int controlId, const Names& names, int columns, SIZE stateImage, int stateBitmap = 0) {
@@ -44,15 +72,15 @@ constexpr SIZE kCheckImage{13, 13};
 // FXJG_SHOWND_DLG, FXJG_SHOWDH_DLG: the one-column button list.
 Case ButtonList(const char* label, int templateId, bool deflection) {
     return {label, true, [=](HMODULE korvel, int n) {
-        auto names = std::make_shared<Names>(MakeNames(n));
+        const Names names = MakeNames(n);
         Prepared p;
         p.controlId = IDC_LIST_BUTTONS;
-        p.floor = {korvel, templateId, {ListFill(IDC_LIST_BUTTONS, *names, 1, kRowImage)}};
-        p.call = [names, n, deflection] {
-            int result = 0, count = n + 1, choice = 1, option = 1;
-            if (deflection) FXJG_SHOWND_DLG(&result, &count, &choice, &option, names->gbk.c_str());
-            else FXJG_SHOWDH_DLG(&result, &count, &choice, &option, names->gbk.c_str());
-        };
+        p.floor = {korvel, templateId, {ListFill(IDC_LIST_BUTTONS, names, 1, kRowImage)}};
+        p.call = CatalogueCall(deflection ? "FXJG_SHOWND_DLG" : "FXJG_SHOWDH_DLG",
+                               {{"pCount", Number(n + 1)},
+                                {"pChoice", L"1"},
+                                {deflection ? "pDeflType" : "pSpeed", L"1"},
+                                {"lpszNames", names.packed}});
         return p;
     }};
 }
@@ -60,15 +88,14 @@ Case ButtonList(const char* label, int templateId, bool deflection) {
 // FXJG_SHOWZHNL_DLG, FXJG_SHOWZX_DLG: the grid of `columns` columns.
 Case Grid(const char* label, int templateId, int columns, bool modes) {
     return {label, true, [=](HMODULE korvel, int n) {
-        auto names = std::make_shared<Names>(MakeNames(n));
+        const Names names = MakeNames(n);
         Prepared p;
         p.controlId = IDC_LIST_BUTTONS;
-        p.floor = {korvel, templateId, {ListFill(IDC_LIST_BUTTONS, *names, columns, kRowImage)}};
-        p.call = [names, n, columns, modes] {
-            int result = 0, count = n + 1, cols = columns, choice = 1, speed = 1;
-            if (modes) FXJG_SHOWZX_DLG(&result, &count, &cols, &choice, &speed, names->gbk.c_str(), "bench");
-            else FXJG_SHOWZHNL_DLG(&result, &count, &cols, &choice, names->gbk.c_str(), "bench");
-        };
+        p.floor = {korvel, templateId, {ListFill(IDC_LIST_BUTTONS, names, columns, kRowImage)}};
+        std::vector<std::pair<const char*, std::wstring>> values{
+            {"pCount", Number(n + 1)}, {"pColumns", Number(columns)}, {"pChoice", L"1"}, {"lpszNames", names.packed}};
+        if (modes) values.emplace_back("pSpeed", L"1");
+        p.call = CatalogueCall(modes ? "FXJG_SHOWZX_DLG" : "FXJG_SHOWZHNL_DLG", values);
         return p;
     }};
 }
@@ -76,14 +103,12 @@ Case Grid(const char* label, int templateId, int columns, bool modes) {
 // FXJG_SHOWZB_DLG: the radio list.
 Case RadioList() {
     return {"FXJG_SHOWZB_DLG (radio list)", true, [](HMODULE korvel, int n) {
-        auto names = std::make_shared<Names>(MakeNames(n));
+        const Names names = MakeNames(n);
         Prepared p;
         p.controlId = IDC_LIST_CASES;
-        p.floor = {korvel, IDD_FXJG_SHOWZB, {ListFill(IDC_LIST_CASES, *names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
-        p.call = [names, n] {
-            int result = 0, count = n + 1, choice = 1;
-            FXJG_SHOWZB_DLG(&result, &count, &choice, names->gbk.c_str(), "bench");
-        };
+        p.floor = {korvel, IDD_FXJG_SHOWZB, {ListFill(IDC_LIST_CASES, names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
+        p.call = CatalogueCall("FXJG_SHOWZB_DLG",
+                               {{"pCount", Number(n + 1)}, {"pChoice", L"1"}, {"lpszNames", names.packed}});
         return p;
     }};
 }
@@ -91,18 +116,20 @@ Case RadioList() {
 // FXJG_SHOWWY_DLG in plain mode: three kinds, and the host's cases in the radio list.
 Case Displacement() {
     return {"FXJG_SHOWWY_DLG (kinds, radio list)", true, [](HMODULE korvel, int n) {
-        auto names = std::make_shared<Names>(MakeNames(n));
-        auto kinds = std::make_shared<Names>(MakeNames(3));
+        const Names names = MakeNames(n);
+        const Names kinds = MakeNames(3);
         Prepared p;
         p.controlId = IDC_LIST_CASES;
         p.floor = {korvel, IDD_FXJG_SHOWWY,
-                   {ListFill(IDC_LIST_BUTTONS, *kinds, 1, kRadioImage, IDB_RADIO_IMAGES),
-                    ListFill(IDC_LIST_CASES, *names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
-        p.call = [names, kinds, n] {
-            int result = 1, kindCount = 4, kind = 1, caseCount = n + 1, choice = 1;
-            FXJG_SHOWWY_DLG(&result, &kindCount, &kind, kinds->gbk.c_str(), &caseCount, &choice, names->gbk.c_str(),
-                            "bench");
-        };
+                   {ListFill(IDC_LIST_BUTTONS, kinds, 1, kRadioImage, IDB_RADIO_IMAGES),
+                    ListFill(IDC_LIST_CASES, names, 1, kRadioImage, IDB_RADIO_IMAGES)}};
+        p.call = CatalogueCall("FXJG_SHOWWY_DLG", {{"pResult", L"1"},  // plain mode
+                                                   {"pKindCount", L"4"},
+                                                   {"pKind", L"1"},
+                                                   {"lpszKinds", kinds.packed},
+                                                   {"pCaseCount", Number(n + 1)},
+                                                   {"pCase", L"1"},
+                                                   {"lpszCases", names.packed}});
         return p;
     }};
 }
@@ -110,21 +137,19 @@ Case Displacement() {
 // SDP_SHOWCOLOR_DLG: a name and a colour per row.
 Case ColourTable() {
     return {"SDP_SHOWCOLOR_DLG (colour table)", false, [](HMODULE korvel, int n) {
-        auto names = std::make_shared<Names>(MakeNames(n));
-        auto colors = std::make_shared<std::vector<int>>();
-        for (int i = 0; i <= n; ++i) colors->push_back(i % 16);
+        const Names names = MakeNames(n);
+        std::wstring colors;
+        for (int i = 0; i <= n; ++i) colors += Number(i % 16) + L" ";
         constexpr int kColourColumn = 80;
-        FloorFill fill = ListFill(IDC_COLOR_LIST, *names, 1, kRowImage);
+        FloorFill fill = ListFill(IDC_COLOR_LIST, names, 1, kRowImage);
         fill.headingWidthReserve = kColourColumn;
         fill.lastColumnWidth = kColourColumn;
         for (int i = 1; i <= n; ++i) fill.values.push_back(RGB(i % 256, 0, 0));
         Prepared p;
         p.controlId = IDC_COLOR_LIST;
         p.floor = {korvel, IDD_SDP_SHOWCLR, {fill}};
-        p.call = [names, colors, n] {
-            int result = 0, count = n + 1;
-            SDP_SHOWCOLOR_DLG(&result, &count, colors->data(), names->gbk.c_str(), "bench");
-        };
+        p.call = CatalogueCall("SDP_SHOWCOLOR_DLG",
+                               {{"pCount", Number(n + 1)}, {"pColors", colors}, {"lpszNames", names.packed}});
         return p;
     }};
 }
@@ -132,36 +157,37 @@ Case ColourTable() {
 // SJJG_SHOWZF_DLG: n items in groups of `groupSize`, each group's own entry before its members.
 Case SwitchTree(const char* label, int groupSize) {
     return {label, false, [=](HMODULE korvel, int n) {
-        auto groups = std::make_shared<std::string>();
-        auto switches = std::make_shared<std::vector<int>>();
+        std::wstring groups;
+        std::wstring switches;
+        int count = 0;
         FloorFill fill;
         fill.controlId = IDC_SWITCH_TREE;
         fill.kind = FloorFill::kTree;
         fill.stateImage = kCheckImage;
         fill.itemHeightDelta = 1;
         for (int member = 0; member < n; member += groupSize) {
-            const std::string group = "G" + std::to_string(member / groupSize + 1);
-            *groups += "{" + group;
+            const std::wstring group = L"G" + Number(member / groupSize + 1);
+            groups += L"{" + group;
             const int parent = static_cast<int>(fill.texts.size());
-            fill.texts.emplace_back(group.begin(), group.end());
+            fill.texts.push_back(group);
             fill.parents.push_back(-1);
-            switches->push_back(1);
+            switches += L"1 ";
+            ++count;
             for (int i = member; i < member + groupSize && i < n; ++i) {
-                const std::string item = "N" + std::to_string(i + 1);
-                *groups += "|" + item;
-                fill.texts.emplace_back(item.begin(), item.end());
+                const std::wstring item = L"N" + Number(i + 1);
+                groups += L"|" + item;
+                fill.texts.push_back(item);
                 fill.parents.push_back(parent);
-                switches->push_back(i % 2);
+                switches += Number(i % 2) + L" ";
+                ++count;
             }
-            *groups += "}";
+            groups += L"}";
         }
         Prepared p;
         p.controlId = IDC_SWITCH_TREE;
         p.floor = {korvel, IDD_SJJG_SHOWZF, {fill}};
-        p.call = [groups, switches] {
-            int result = 0, count = static_cast<int>(switches->size());
-            SJJG_SHOWZF_DLG(&result, &count, switches->data(), groups->c_str());
-        };
+        p.call = CatalogueCall("SJJG_SHOWZF_DLG",
+                               {{"pCount", Number(count)}, {"pSwitches", switches}, {"lpszGroups", groups}});
         return p;
     }};
 }
