@@ -39,8 +39,9 @@ void CallColourTable(ColourTableVars& v) {
          v.nullNames ? nullptr : v.names.c_str(), v.caption);
 }
 
-void CallContour(ContourVars& v) {
-    static const auto call = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
+void CallContour(ContourVars& v, ContourExport call) {
+    static const ContourExport library = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
+    if (!call) call = library;
     call(Ptr(v.result, v.nullResult), Ptr(v.count, v.nullCount), Ptr(v.mode, v.nullMode),
          v.nullValues ? nullptr : v.values.data(), v.nullColors ? nullptr : v.colors.data());
 }

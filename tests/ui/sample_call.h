@@ -1,0 +1,15 @@
+// The exports of the catalogue as the parameters of a table test: each called with its sample host
+// values, each case named after its export:
+//   INSTANTIATE_TEST_SUITE_P(EveryExport, SomeTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "catalogue/export_table.h"
+
+// The host's variables made from the entry's samples. A sample that does not parse throws, which
+// fails the test.
+catalogue::HostCall SampleCall(const catalogue::ExportEntry& entry);
+
+std::string ExportTestName(const testing::TestParamInfo<catalogue::ExportEntry>& info);
