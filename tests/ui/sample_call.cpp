@@ -13,3 +13,5 @@ catalogue::HostCall SampleCall(const catalogue::ExportEntry& entry) {
 }
 
 std::string ExportTestName(const testing::TestParamInfo<catalogue::ExportEntry>& info) { return info.param.name; }
+
+void catalogue::PrintTo(const ExportEntry& entry, std::ostream* os) { *os << entry.name; }

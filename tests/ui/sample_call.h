@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "catalogue/export_table.h"
@@ -13,3 +14,8 @@
 catalogue::HostCall SampleCall(const catalogue::ExportEntry& entry);
 
 std::string ExportTestName(const testing::TestParamInfo<catalogue::ExportEntry>& info);
+
+namespace catalogue {
+// A failing case names its entry by the export instead of dumping its bytes.
+void PrintTo(const ExportEntry& entry, std::ostream* os);
+}  // namespace catalogue
