@@ -12,15 +12,16 @@ namespace {
 
 TEST(CustomColoursUnloadTest, UnloadingTheLibraryBringsBackTheBasePalette) {
     LibraryCopy copy(L"KorvelUnloaded.dll");
-    SetFirstCustomColour(RGB(1, 2, 3), copy.ExportAs<ContourExport>("SDP_SHOWDWY_DLG"));
+    // Looked up again after each load: the copy may come back at another address.
+    const auto contour = [&] { return copy.ExportAs<ContourExport>("SDP_SHOWDWY_DLG"); };
+    SetFirstCustomColour(RGB(1, 2, 3), contour());
     std::vector<COLORREF> changed = BaseColours();
     changed[0] = RGB(1, 2, 3);
-    ASSERT_EQ(ChooserCustomColours(copy.ExportAs<ContourExport>("SDP_SHOWDWY_DLG")), changed)
-        << "the change lasts while the library is loaded";
+    ASSERT_EQ(ChooserCustomColours(contour()), changed) << "the change lasts while the library is loaded";
 
     ASSERT_TRUE(copy.Unload()) << "the library stays loaded";
     ASSERT_TRUE(copy.Load());
-    EXPECT_EQ(ChooserCustomColours(copy.ExportAs<ContourExport>("SDP_SHOWDWY_DLG")), BaseColours());
+    EXPECT_EQ(ChooserCustomColours(contour()), BaseColours());
 }
 
 }  // namespace
