@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <cctype>
 #include <optional>
 #include <stdexcept>
@@ -15,6 +14,7 @@
 
 #include "catalogue/export_table.h"
 #include "dialog_driver.h"
+#include "dialog_refusal.h"
 #include "host_window.h"
 #include "list_view.h"
 #include "resource.h"
@@ -95,44 +95,16 @@ TraceCase QuitCase(const ExportEntry& e) {
             {"Korvel: " + name + ": WM_QUIT ended the dialog; result 1"}};
 }
 
-// Refuses the next dialog window made on the thread while armed (a CBT hook's veto).
-std::atomic<bool> g_refuseNextDialog{false};
-
-LRESULT CALLBACK RefuseDialog(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        wchar_t cls[16] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 16);
-        if (lstrcmpW(cls, L"#32770") == 0 && g_refuseNextDialog.exchange(false)) return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-class DialogRefusal {
-public:
-    DialogRefusal() : m_hook(SetWindowsHookExW(WH_CBT, &RefuseDialog, nullptr, GetCurrentThreadId())) {
-        EXPECT_NE(m_hook, nullptr);
-    }
-    ~DialogRefusal() {
-        g_refuseNextDialog = false;
-        if (m_hook) UnhookWindowsHookEx(m_hook);
-    }
-    DialogRefusal(const DialogRefusal&) = delete;
-    DialogRefusal& operator=(const DialogRefusal&) = delete;
-
-private:
-    HHOOK m_hook;
-};
-
 // A press on a colour cell opens a dialog from the open one; it is refused, and the user then
 // cancels: the nested failure is written at once, the cancel writes nothing.
 void PressRefusedColourCell(const char* exportName, int list, int col) {
-    const DialogRefusal refusal;
+    DialogRefusal refusal;
     const int result = CallSample(exportName, [&](DialogDriver& d) {
-        g_refuseNextDialog = true;
+        refusal.RefuseNext();
         const ListView view(d.Item(list));
         d.Click(view.Handle(), view.CellCenter(0, col));
         EXPECT_EQ(d.OtherDialog(), nullptr);
-        EXPECT_FALSE(g_refuseNextDialog) << "no dialog was opened to refuse";
+        EXPECT_TRUE(refusal.Used()) << "no dialog was opened to refuse";
         LeaveBy(d, Leave::CancelButton);
         EXPECT_TRUE(d.WaitClosed());
     });
@@ -202,12 +174,12 @@ std::vector<TraceCase> MakeCases() {
                      {"Korvel: FXJG_SHOWZB_DLG: the owner window was destroyed; result 1"}});
     cases.push_back({"not_created",
                      [] {
-                         const DialogRefusal refusal;
-                         g_refuseNextDialog = true;
+                         DialogRefusal refusal;
+                         refusal.RefuseNext();
                          bool appeared = true;
                          EXPECT_EQ(CallSample("FXJG_SHOWZB_DLG", [](DialogDriver&) {}, &appeared, Expect::NoDialog), 1);
                          EXPECT_FALSE(appeared);
-                         EXPECT_FALSE(g_refuseNextDialog) << "no dialog was made to refuse";
+                         EXPECT_TRUE(refusal.Used()) << "no dialog was made to refuse";
                      },
                      {"Korvel: FXJG_SHOWZB_DLG: dialog " + std::to_string(IDD_FXJG_SHOWZB) +
                       " could not be created (error #); result 1"}});

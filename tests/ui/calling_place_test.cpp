@@ -8,8 +8,8 @@
 #include <atomic>
 #include <string>
 
-#include "catalogue/export_table.h"
 #include "dialog_driver.h"
+#include "export_param.h"
 
 namespace {
 
@@ -80,7 +80,6 @@ TEST_P(CallingPlaceTest, CallFromInsideAnOpenDialogIsRefused) {
     EXPECT_EQ(outer.ResultCode(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryExport, CallingPlaceTest, testing::ValuesIn(catalogue::Exports()),
-                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryExport, CallingPlaceTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
 
 }  // namespace

@@ -70,10 +70,7 @@ TEST(ColourChooserTest, CancelKeepsTheCellsColour) {
 
 TEST(ColourChooserTest, CustomColoursAreTheBaseColours) {
     RunChooser([](DialogDriver& c) {
-        for (int n = 0; n < 16; ++n) {
-            ClickCustomColour(c, n);
-            EXPECT_EQ(ChooserColour(c), BaseColours()[static_cast<std::size_t>(n)]) << n;
-        }
+        EXPECT_EQ(CustomColours(c), BaseColours());
         ClickCustomColour(c, 12);
         c.ClickItem(IDOK);
     });

@@ -30,14 +30,30 @@ DialogRun RunWithList(const std::function<void()>& call, int listId, const ListS
     });
 }
 
+// Runs `script` against the chooser opened from the first line's colour cell of a contour dialog.
+void RunContourChooser(ContourExport call, const std::function<void(DialogDriver& chooser)>& script) {
+    ContourVars vars = Contour(1, {0.5f}, {0x000000});
+    RunContour(
+        vars,
+        [&](DialogDriver& d, const ListView& list) {
+            HWND opened = OpenColourCell(d, list, 0, 2);
+            ASSERT_NE(opened, nullptr) << "the colour chooser did not open";
+            DialogDriver chooser(opened);
+            script(chooser);
+            chooser.ClickItem(IDCANCEL);
+            ASSERT_TRUE(chooser.WaitClosed());
+        },
+        call);
+}
+
 }  // namespace
 
 DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script) {
     return RunWithList([&] { CallColourTable(vars); }, IDC_COLOR_LIST, script);
 }
 
-DialogRun RunContour(ContourVars& vars, const ListScript& script) {
-    return RunWithList([&] { CallContour(vars); }, IDC_CONTOUR_LIST, script);
+DialogRun RunContour(ContourVars& vars, const ListScript& script, ContourExport call) {
+    return RunWithList([&] { CallContour(vars, call); }, IDC_CONTOUR_LIST, script);
 }
 
 RECT RectIn(HWND window, HWND in) {
@@ -123,15 +139,26 @@ void ClickCustomColour(DialogDriver& chooser, int index) {
     chooser.Click(chooser.Dialog(), centre);
 }
 
-void SetFirstCustomColour(COLORREF colour) {
-    ContourVars vars = Contour(1, {0.5f}, {0x000000});
-    RunContour(vars, [&](DialogDriver& d, const ListView& list) {
-        DialogDriver chooser(OpenColourCell(d, list, 0, 2));
+std::vector<COLORREF> CustomColours(DialogDriver& chooser) {
+    std::vector<COLORREF> colours;
+    for (int n = 0; n < 16; ++n) {
+        ClickCustomColour(chooser, n);
+        colours.push_back(ChooserColour(chooser));
+    }
+    return colours;
+}
+
+void SetFirstCustomColour(COLORREF colour, ContourExport call) {
+    RunContourChooser(call, [&](DialogDriver& chooser) {
         TypeChooserColour(chooser, colour);
         chooser.ClickItem(COLOR_ADD);
-        chooser.ClickItem(IDCANCEL);
-        ASSERT_TRUE(chooser.WaitClosed());
     });
+}
+
+std::vector<COLORREF> ChooserCustomColours(ContourExport call) {
+    std::vector<COLORREF> colours;
+    RunContourChooser(call, [&](DialogDriver& chooser) { colours = CustomColours(chooser); });
+    return colours;
 }
 
 std::vector<Warning> AnswerWarnings(DialogDriver& d) {

@@ -19,7 +19,7 @@ using ListScript = std::function<void(DialogDriver&, const ListView&)>;
 // Runs the colour table or the contour dialog; the script sees the dialog and its list, then OK
 // is pressed unless the script closed the dialog.
 DialogRun RunColourTable(ColourTableVars& vars, const ListScript& script);
-DialogRun RunContour(ContourVars& vars, const ListScript& script);
+DialogRun RunContour(ContourVars& vars, const ListScript& script, ContourExport call = nullptr);
 
 // A window's rectangle in the client coordinates of `in`.
 RECT RectIn(HWND window, HWND in);
@@ -56,9 +56,13 @@ COLORREF ChooserColour(const DialogDriver& chooser);
 void TypeChooserColour(DialogDriver& chooser, COLORREF colour);
 // A press on custom colour `index` (0 to 15, row by row) of the chooser.
 void ClickCustomColour(DialogDriver& chooser, int index);
+// The sixteen custom colours, each read by a press on it.
+std::vector<COLORREF> CustomColours(DialogDriver& chooser);
 // Puts `colour` into custom colour 0 (the chooser adds into the first custom colour first), from
 // a chooser opened in a contour dialog that is then confirmed.
-void SetFirstCustomColour(COLORREF colour);
+void SetFirstCustomColour(COLORREF colour, ContourExport call = nullptr);
+// The custom colours of a chooser opened in a contour dialog, which is then confirmed.
+std::vector<COLORREF> ChooserCustomColours(ContourExport call = nullptr);
 
 struct Warning {
     std::wstring title;

@@ -32,7 +32,8 @@ void CallColourTable(ColourTableVars& v) {
          v.nullNames ? nullptr : v.names.c_str(), v.caption);
 }
 
-void CallContour(ContourVars& v) {
-    static const auto call = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
+void CallContour(ContourVars& v, ContourExport call) {
+    static const ContourExport library = KORVEL_EXPORT(SDP_SHOWDWY_DLG);
+    if (!call) call = library;
     call(&v.result, &v.count, &v.mode, v.values.data(), v.colors.data());
 }

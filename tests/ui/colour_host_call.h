@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "korvel.h"
+
 // A value the exports never write: shows which entries of the host's arrays they left alone.
 constexpr int kUntouched = -77;
 constexpr float kUntouchedValue = -77.0f;
@@ -33,4 +35,6 @@ ColourTableVars ColourTable(const std::wstring& names, std::vector<int> colors, 
 ContourVars Contour(int mode, std::vector<float> values, std::vector<unsigned long> colors, int spare = 4);
 
 void CallColourTable(ColourTableVars& vars);
-void CallContour(ContourVars& vars);
+// SDP_SHOWDWY_DLG of one loaded copy of the library; null for the library every test uses.
+using ContourExport = decltype(&::SDP_SHOWDWY_DLG);
+void CallContour(ContourVars& vars, ContourExport call = nullptr);

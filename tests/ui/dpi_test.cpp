@@ -21,10 +21,10 @@
 #include <vector>
 
 #include "button_grid.h"
-#include "catalogue/export_table.h"
 #include "client_snapshot.h"
 #include "colour_dialogs.h"
 #include "dialog_driver.h"
+#include "export_param.h"
 #include "list_view.h"
 #include "resource.h"
 #include "tree_view.h"
@@ -374,8 +374,7 @@ TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
     EXPECT_EQ(host.ResultCode(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(catalogue::Exports()),
-                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
 
 // What the user does before a DPI change, what is left to do after it, and what OK then hands
 // back to the host.

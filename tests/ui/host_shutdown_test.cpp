@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/export_table.h"
 #include "dialog_driver.h"
+#include "export_param.h"
 #include "host_window.h"
 
 namespace {
@@ -67,8 +67,7 @@ TEST_P(HostShutdownTest, DestroyedOwnerEndsTheDialogAsNotOk) {
     EXPECT_EQ(host.DescribeEveryElement(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryExport, HostShutdownTest, testing::ValuesIn(catalogue::Exports()),
-                         [](const testing::TestParamInfo<ExportEntry>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryExport, HostShutdownTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
 
 // The contour dialog's protocol: result 2 asks the host to call again. A host shutting down must
 // not be sent round that loop: with its quit message pending, the call ends at once with 1.

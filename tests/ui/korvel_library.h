@@ -8,18 +8,23 @@
 
 #include "korvel.h"
 
+// The export `name` of `module` as `Function` (through void*: FARPROC is an unrelated function
+// type). A missing export throws, which fails the test that wanted it.
+template <class Function>
+Function ExportOf(HMODULE module, const char* name) {
+    const FARPROC found = GetProcAddress(module, name);
+    if (!found) throw std::runtime_error(std::string("the library does not export ") + name);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
+}
+
 class KorvelLibrary {
 public:
     static KorvelLibrary& Get();  // loaded once for the whole run
     HMODULE Module() const noexcept { return m_module; }
     FARPROC Export(const char* name) const { return GetProcAddress(m_module, name); }
-    // An export as `Function` (through void*: FARPROC is an unrelated function type). A missing
-    // export throws, which fails the test that wanted it.
     template <class Function>
     Function ExportAs(const char* name) const {
-        const FARPROC found = Export(name);
-        if (!found) throw std::runtime_error(std::string("Korvel.dll does not export ") + name);
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
+        return ExportOf<Function>(m_module, name);
     }
 
 private:

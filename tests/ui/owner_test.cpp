@@ -1,18 +1,20 @@
-// Whose window a dialog belongs to and where it opens: the owner is the last active pop-up of the
-// calling thread's active window, its top-level window is disabled while the dialog runs, and the
-// dialog opens centred over its owner, or over the work area when there is none.
+// Whose window a dialog belongs to and where it opens, for every export: the owner is the last
+// active pop-up of the calling thread's active window, its top-level window is disabled while the
+// dialog runs and enabled again after, and the dialog opens centred over its owner, or over the
+// work area when there is none.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
+#include <vector>
 
 #include "dialog_driver.h"
-#include "gbk.h"
-#include "host_call.h"
 #include "host_window.h"
+#include "export_param.h"
 
 namespace {
 
-// A host's main window on the test's thread, shown and active.
+// A host's window on the test's thread, shown and active.
 class HostWindow {
 public:
     HostWindow(HWND owner, int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW)
@@ -26,85 +28,73 @@ private:
     HWND m_hwnd;
 };
 
-POINT Center(HWND window) {
+RECT WindowRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return r;
 }
 
+RECT WorkArea() {
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+// What the host saw while the export's dialog was open.
 struct Seen {
     HWND owner = nullptr;
-    bool hostEnabled = true;
-    POINT center{};
+    RECT dialog{};
+    std::vector<bool> enabled;  // each watched window
 };
 
-Seen ShowAndCancel(ChoiceExport which) {
-    HostVars vars;
-    vars.names = Gbk(L"工况|恒载|活载");
-    vars.count = 3;
-    vars.columns = 3;
+// Calls the export with its sample values, notes the dialog's owner and place and whether each
+// of `watched` was enabled meanwhile, and cancels the dialog.
+Seen ShowAndCancel(const catalogue::ExportEntry& entry, std::initializer_list<HWND> watched = {}) {
+    catalogue::HostCall host = catalogue::SampleCall(entry);
     Seen seen;
-    RunDialog([&] { CallExport(which, vars); },
+    RunDialog([&] { entry.call(host); },
               [&](DialogDriver& d) {
                   seen.owner = GetWindow(d.Dialog(), GW_OWNER);
-                  seen.center = Center(d.Dialog());
-                  d.ClickItem(IDCANCEL);
-                  d.WaitClosed();
+                  seen.dialog = WindowRect(d.Dialog());
+                  for (HWND window : watched) seen.enabled.push_back(IsWindowEnabled(window) != FALSE);
+                  LeaveBy(d, Leave::CancelButton);
+                  EXPECT_TRUE(d.WaitClosed());
               });
+    EXPECT_EQ(host.ResultCode(), 1);
     return seen;
 }
 
-class OwnerTest : public testing::TestWithParam<ChoiceExport> {};
+// The windows' centres within a pixel: halving an odd size rounds.
+void ExpectCentredOver(const RECT& dialog, const RECT& over) {
+    EXPECT_LE(std::abs((dialog.left + dialog.right) / 2 - (over.left + over.right) / 2), 1);
+    EXPECT_LE(std::abs((dialog.top + dialog.bottom) / 2 - (over.top + over.bottom) / 2), 1);
+}
 
-TEST_P(OwnerTest, ActiveHostWindowOwnsTheDialogAndIsDisabledMeanwhile) {
-    HostWindow host(nullptr, 100, 80, 700, 560);
+// The windows are placed so that every dialog fits inside the work area when centred over any of
+// them, with centres apart from each other and from the work area's.
+class OwnerTest : public testing::TestWithParam<catalogue::ExportEntry> {};
+
+TEST_P(OwnerTest, ActiveHostWindowOwnsIsDisabledMeanwhileAndHasTheDialogCentred) {
+    HostWindow host(nullptr, 60, 40, 1000, 900);
     ASSERT_EQ(GetActiveWindow(), host.Handle());
-    HostVars vars;
-    vars.names = Gbk(L"工况|恒载|活载");
-    vars.count = 3;
-    bool enabledWhileOpen = true;
-    HWND owner = nullptr;
-    POINT center{};
-    RunDialog([&] { CallExport(GetParam(), vars); },
-              [&](DialogDriver& d) {
-                  owner = GetWindow(d.Dialog(), GW_OWNER);
-                  enabledWhileOpen = IsWindowEnabled(host.Handle()) != FALSE;
-                  center = Center(d.Dialog());
-                  d.ClickItem(IDCANCEL);
-                  d.WaitClosed();
-              });
-    EXPECT_EQ(owner, host.Handle());
-    EXPECT_FALSE(enabledWhileOpen);
-    EXPECT_TRUE(IsWindowEnabled(host.Handle()));
-    const POINT hostCenter = Center(host.Handle());
-    EXPECT_LE(std::abs(center.x - hostCenter.x), 1);
-    EXPECT_LE(std::abs(center.y - hostCenter.y), 1);
+    const Seen seen = ShowAndCancel(GetParam(), {host.Handle()});
+    EXPECT_EQ(seen.owner, host.Handle());
+    EXPECT_EQ(seen.enabled, std::vector<bool>{false}) << "the host is disabled while the dialog runs";
+    EXPECT_TRUE(IsWindowEnabled(host.Handle())) << "and enabled again after";
+    ExpectCentredOver(seen.dialog, WindowRect(host.Handle()));
 }
 
 TEST_P(OwnerTest, LastActivePopupOwnsAndTheTopWindowIsDisabled) {
-    HostWindow host(nullptr, 50, 50, 800, 600);
+    HostWindow host(nullptr, 60, 40, 1000, 900);
     // A pop-up of the host (a tool window, say), active now.
-    HostWindow popup(host.Handle(), 300, 200, 300, 200, WS_POPUP | WS_CAPTION);
+    HostWindow popup(host.Handle(), 400, 250, 400, 300, WS_POPUP | WS_CAPTION);
     ASSERT_EQ(GetActiveWindow(), popup.Handle());
-    bool hostEnabled = true;
-    bool popupEnabled = true;
-    HWND owner = nullptr;
-    HostVars vars;
-    vars.names = Gbk(L"工况|恒载|活载");
-    vars.count = 3;
-    RunDialog([&] { CallExport(GetParam(), vars); },
-              [&](DialogDriver& d) {
-                  owner = GetWindow(d.Dialog(), GW_OWNER);
-                  hostEnabled = IsWindowEnabled(host.Handle()) != FALSE;
-                  popupEnabled = IsWindowEnabled(popup.Handle()) != FALSE;
-                  d.ClickItem(IDCANCEL);
-                  d.WaitClosed();
-              });
-    EXPECT_EQ(owner, popup.Handle());
-    EXPECT_FALSE(popupEnabled);
-    EXPECT_FALSE(hostEnabled);
+    const Seen seen = ShowAndCancel(GetParam(), {host.Handle(), popup.Handle()});
+    EXPECT_EQ(seen.owner, popup.Handle());
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{false, false})) << "host, pop-up: disabled while the dialog runs";
     EXPECT_TRUE(IsWindowEnabled(host.Handle()));
     EXPECT_TRUE(IsWindowEnabled(popup.Handle()));
+    ExpectCentredOver(seen.dialog, WindowRect(popup.Handle()));
 }
 
 TEST_P(OwnerTest, WithoutAnActiveWindowTheDialogIsUnownedAndCentredOnTheWorkArea) {
@@ -112,15 +102,9 @@ TEST_P(OwnerTest, WithoutAnActiveWindowTheDialogIsUnownedAndCentredOnTheWorkArea
     ASSERT_EQ(GetActiveWindow(), nullptr);
     const Seen seen = ShowAndCancel(GetParam());
     EXPECT_EQ(seen.owner, nullptr);
-    RECT area{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    EXPECT_LE(std::abs(seen.center.x - (area.left + area.right) / 2), 1);
-    EXPECT_LE(std::abs(seen.center.y - (area.top + area.bottom) / 2), 1);
+    ExpectCentredOver(seen.dialog, WorkArea());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllExports, OwnerTest,
-                         testing::Values(ChoiceExport::ShowND, ChoiceExport::ShowDH, ChoiceExport::ShowZX,
-                                         ChoiceExport::ShowZHNL),
-                         [](const testing::TestParamInfo<ChoiceExport>& i) { return std::string(Info(i.param).name); });
+INSTANTIATE_TEST_SUITE_P(EveryExport, OwnerTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
 
 }  // namespace
