@@ -6,6 +6,7 @@
 // nothing. The export that reads pResult is tried in both of its modes.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct NullCase {
     Answer answer;
     const wchar_t* resultIn;  // what *pResult holds at the call, where it is read; null: the sample
 };
+
+void PrintTo(const NullCase& c, std::ostream* os) { *os << c.label; }
 
 // Where the header answers otherwise than by the argument's kind.
 struct Exception {
