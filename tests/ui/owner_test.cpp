@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "host_window.h"
 #include "export_param.h"
+#include "host_window.h"
 
 namespace {
 
