@@ -6,32 +6,27 @@
 #include <thread>
 #include <vector>
 
+#include "posted_input.h"
+#include "settle.h"
+#include "thread_dialogs.h"
+
 namespace {
 
 int Pick(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-
-bool IsDialog(HWND hwnd) {
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    return lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd);
-}
 
 struct Dialogs {
     std::vector<HWND> all;
     HWND enabled = nullptr;  // the one taking input: the innermost
 };
 
-BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM lParam) {
-    auto& d = *reinterpret_cast<Dialogs*>(lParam);
-    if (!IsDialog(hwnd)) return TRUE;
-    d.all.push_back(hwnd);
-    if (IsWindowEnabled(hwnd) && !d.enabled) d.enabled = hwnd;
-    return TRUE;
-}
-
 Dialogs DialogsOf(DWORD thread) {
     Dialogs d;
-    EnumThreadWindows(thread, &CollectDialog, reinterpret_cast<LPARAM>(&d));
+    d.all = korvel_test::ThreadDialogs(thread);
+    for (HWND dialog : d.all)
+        if (IsWindowEnabled(dialog)) {
+            d.enabled = dialog;
+            break;
+        }
     return d;
 }
 
@@ -40,51 +35,16 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-// A marker posted behind the input: once the calling thread's loop has taken it, everything
-// posted before it has been handled. Seen by a message hook on the calling thread.
-const UINT kMarker = RegisterWindowMessageW(L"KorvelHostileMarker");
-std::atomic<LONG> g_markerSeen{0};
-std::atomic<LONG> g_markerSent{0};
-
-LRESULT CALLBACK WatchMarkers(int code, WPARAM removed, LPARAM lParam) {
-    const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == kMarker)
-        g_markerSeen.store(static_cast<LONG>(msg->wParam));
-    return CallNextHookEx(nullptr, code, removed, lParam);
-}
-
 // Waits until the calling thread's loop has handled what was posted to `window` (twice: a posted
-// key becomes a WM_CHAR queued behind the first marker).
-void Settle(HWND window) {
-    for (int round = 0; round < 2; ++round) {
-        const LONG seq = ++g_markerSent;
-        if (!PostMessageW(window, kMarker, static_cast<WPARAM>(seq), 0)) return;
-        const DWORD start = GetTickCount();
-        while (g_markerSeen.load() < seq && IsWindow(window) && GetTickCount() - start < 2000) Sleep(1);
-    }
-}
-
-void PostClick(HWND window, POINT at, bool twice) {
-    const LPARAM where = MAKELPARAM(at.x, at.y);
-    PostMessageW(window, WM_MOUSEMOVE, 0, where);
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-    PostMessageW(window, WM_LBUTTONUP, 0, where);
-    if (!twice) return;
-    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
-    PostMessageW(window, WM_LBUTTONUP, 0, where);
+// key becomes a WM_CHAR queued behind the first marker), or until `window` is gone.
+void Settle(DWORD thread, HWND window) {
+    const korvel_test::SettleLimits limits{2000, [window] { return !IsWindow(window); }, 1};
+    for (int round = 0; round < 2; ++round) korvel_test::Settle(thread, limits);
 }
 
 HWND FocusOf(DWORD thread, HWND fallback) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(thread, &info);
-    return info.hwndFocus ? info.hwndFocus : fallback;
-}
-
-void PostKey(HWND target, UINT vk) {
-    const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-    PostMessageW(target, WM_KEYDOWN, vk, MAKELPARAM(1, scan));
-    PostMessageW(target, WM_KEYUP, vk, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));
+    HWND focus = korvel_test::FocusOf(thread);
+    return focus ? focus : fallback;
 }
 
 void RandomAction(Rng& rng, DWORD thread, HWND dialog) {
@@ -96,18 +56,18 @@ void RandomAction(Rng& rng, DWORD thread, HWND dialog) {
         RECT rect{};
         GetClientRect(target, &rect);
         const POINT at{Pick(rng, 0, std::max(0L, rect.right - 1)), Pick(rng, 0, std::max(0L, rect.bottom - 1))};
-        PostClick(target, at, Pick(rng, 0, 5) == 0);
+        if (Pick(rng, 0, 5) == 0) korvel_test::PostDoubleClick(target, at);
+        else korvel_test::PostClick(target, at);
         break;
     }
     case 5: case 6: case 7: {  // a key to the focus
         const UINT keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_SPACE, VK_TAB, VK_F2, VK_DELETE, VK_BACK, 'A', '5'};
-        PostKey(FocusOf(thread, dialog), keys[Pick(rng, 0, 14)]);
+        korvel_test::PostKey(FocusOf(thread, dialog), keys[Pick(rng, 0, 14)]);
         break;
     }
     default: {  // typing into whatever has the focus
         const wchar_t* texts[] = {L"12.5", L"-3e40", L"abc", L"0", L"99999999999", L"\x5de5\x51b5", L"1e-50", L"nan", L"."};
-        HWND focus = FocusOf(thread, dialog);
-        for (const wchar_t* c = texts[Pick(rng, 0, 8)]; *c; ++c) PostMessageW(focus, WM_CHAR, *c, 1);
+        korvel_test::PostText(FocusOf(thread, dialog), texts[Pick(rng, 0, 8)]);
         break;
     }
     }
@@ -116,9 +76,9 @@ void RandomAction(Rng& rng, DWORD thread, HWND dialog) {
 void TakeWayOut(WayOut way, DWORD thread, HWND dialog) {
     switch (way) {
     case WayOut::OkButton: PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); break;
-    case WayOut::CancelButton: PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); break;
-    case WayOut::Escape: PostKey(FocusOf(thread, dialog), VK_ESCAPE); break;
-    case WayOut::Enter: PostKey(FocusOf(thread, dialog), VK_RETURN); break;
+    case WayOut::CancelButton: korvel_test::PostCancel(dialog); break;
+    case WayOut::Escape: korvel_test::PostKey(FocusOf(thread, dialog), VK_ESCAPE); break;
+    case WayOut::Enter: korvel_test::PostKey(FocusOf(thread, dialog), VK_RETURN); break;
     case WayOut::CloseBox: PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     case WayOut::Quit: PostThreadMessageW(thread, WM_QUIT, 0, 0); break;
     case WayOut::Count: break;
@@ -135,7 +95,7 @@ bool WaitGone(HWND dialog, DWORD ms) {
 bool ForceClosed(DWORD thread, HWND first) {
     const DWORD start = GetTickCount();
     while (IsWindow(first) && GetTickCount() - start < 10000) {
-        for (HWND d : DialogsOf(thread).all) PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        for (HWND d : korvel_test::ThreadDialogs(thread)) korvel_test::PostCancel(d);
         WaitGone(first, 300);
     }
     return !IsWindow(first);
@@ -144,16 +104,15 @@ bool ForceClosed(DWORD thread, HWND first) {
 // Looks for as long as the call runs: a list of a million rows takes seconds to open.
 HWND WaitForDialog(DWORD thread, const std::atomic<bool>& done) {
     while (!done) {
-        const Dialogs d = DialogsOf(thread);
-        if (!d.all.empty()) return d.all.back();
+        const std::vector<HWND> dialogs = korvel_test::ThreadDialogs(thread);
+        if (!dialogs.empty()) return dialogs.back();
         Sleep(3);
     }
     return nullptr;
 }
 
 Interaction Drive(const std::function<void()>& call, const std::function<void(Interaction&, DWORD, HWND)>& script) {
-    static HHOOK markers = SetWindowsHookExW(WH_GETMESSAGE, &WatchMarkers, nullptr, GetCurrentThreadId());
-    (void)markers;
+    korvel_test::WatchMarkers();
     Interaction seen;
     const DWORD thread = GetCurrentThreadId();
     std::atomic<bool> done{false};
@@ -169,11 +128,10 @@ Interaction Drive(const std::function<void()>& call, const std::function<void(In
     call();
     done = true;
     driver.join();
-    // Markers left over must not reach the next call's dialog. A peek takes a WM_QUIT whatever
-    // its filter: one found here is the host's, kept for the caller to see.
+    // Markers left over must not reach the next call's dialog. A WM_QUIT found here is the host's,
+    // taken out for the caller to see.
+    if (korvel_test::DropMarkers()) seen.quitPending = true;
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, kMarker, kMarker, PM_REMOVE))
-        if (msg.message == WM_QUIT) seen.quitPending = true;
     if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) seen.quitPending = true;
     return seen;
 }
@@ -192,7 +150,7 @@ Interaction Interact(const std::function<void()>& call, Rng rng, int actions, Wa
             const Dialogs d = DialogsOf(thread);
             HWND target = d.enabled ? d.enabled : dialog;
             RandomAction(rng, thread, target);
-            Settle(target);
+            Settle(thread, target);
         }
         if (!IsWindow(dialog)) return;
         const Dialogs d = DialogsOf(thread);
@@ -212,11 +170,11 @@ Interaction PressAndOk(const std::function<void()>& call) {
             if (lstrcmpW(cls, L"SysListView32") != 0 && lstrcmpW(cls, L"SysTreeView32") != 0) continue;
             RECT rect{};
             GetClientRect(child, &rect);
-            PostClick(child, POINT{rect.right / 2, rect.bottom / 3}, false);
-            Settle(dialog);
+            korvel_test::PostClick(child, POINT{rect.right / 2, rect.bottom / 3});
+            Settle(thread, dialog);
             for (int i = 0; i < 20 && DialogsOf(thread).all.size() > 1; ++i) {
                 for (HWND d : DialogsOf(thread).all)
-                    if (d != dialog) PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                    if (d != dialog) korvel_test::PostCancel(d);
                 Sleep(10);
             }
         }

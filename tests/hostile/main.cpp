@@ -18,6 +18,7 @@
 #include "growth.h"
 #include "guarded.h"
 #include "host_call.h"
+#include "host_window.h"
 #include "interaction.h"
 
 namespace {
@@ -89,17 +90,12 @@ Rng CallRng(unsigned long long start, long k) {
 // The host's main window: shown and active, hidden, disabled, or none at all.
 HWND MakeHostWindow(int state) {
     if (state == 0) return nullptr;
-    static const ATOM cls = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KorvelHostileHost";
-        return RegisterClassW(&wc);
-    }();
-    HWND host = CreateWindowExW(0, MAKEINTATOM(cls), L"host", WS_OVERLAPPEDWINDOW | (state == 2 ? 0 : WS_VISIBLE),
-                                40, 40, 700, 500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (state == 3) EnableWindow(host, FALSE);
-    SetActiveWindow(host);
+    HWND host = CreateHostWindow(40, 40, 700, 500, nullptr, WS_OVERLAPPEDWINDOW | (state == 2 ? 0 : WS_VISIBLE));
+    if (state == 3) {
+        // Disabling may take the activation away: it is asked for again.
+        EnableWindow(host, FALSE);
+        SetActiveWindow(host);
+    }
     return host;
 }
 

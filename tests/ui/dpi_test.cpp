@@ -26,6 +26,7 @@
 #include "dialog_driver.h"
 #include "export_param.h"
 #include "list_view.h"
+#include "pixels.h"
 #include "resource.h"
 #include "tree_view.h"
 
@@ -52,8 +53,8 @@ int OtherDpi() { return ScreenDpi() == 96 ? 144 : 96; }
 // The bounding box of the pixels of `area` that are not its background, its larger side: how
 // many pixels across a mark's ink is as it shows. The background is the colour of most of the
 // area's corners, which a mark in the middle of a taller row leaves free.
-template <class Pixels>
-int InkAcross(const Pixels& pixels, RECT area) {
+template <class Picture>
+int InkAcross(const Picture& pixels, RECT area) {
     if (area.right <= area.left || area.bottom <= area.top) return 0;
     std::map<COLORREF, int> counts;
     for (LONG y : {area.top, area.bottom - 1})
@@ -82,26 +83,16 @@ int PlatformCheckBoxInk() {
     int cx = 0;
     int cy = 0;
     ImageList_GetIconSize(images, &cx, &cy);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 2 * cx, cy);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    HBRUSH background = CreateSolidBrush(RGB(0, 128, 128));
-    const RECT all{0, 0, 2 * cx, cy};
-    FillRect(dc, &all, background);
-    DeleteObject(background);
-    for (int i = 0; i < 2; ++i) ImageList_Draw(images, i, dc, i * cx, 0, ILD_TRANSPARENT);
+    const Pixels drawn = DrawnPixels(2 * cx, cy, [&](HDC dc) {
+        HBRUSH background = CreateSolidBrush(RGB(0, 128, 128));
+        const RECT all{0, 0, 2 * cx, cy};
+        FillRect(dc, &all, background);
+        DeleteObject(background);
+        for (int i = 0; i < 2; ++i) ImageList_Draw(images, i, dc, i * cx, 0, ILD_TRANSPARENT);
+    });
     DestroyWindow(list);
-    struct {
-        HDC dc;
-        COLORREF Pixel(int x, int y) const { return GetPixel(dc, x, y); }
-    } drawn{dc};
     int across = 0;
     for (int i = 0; i < 2; ++i) across = std::max(across, InkAcross(drawn, RECT{i * cx, 0, (i + 1) * cx, cy}));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return across;
 }
 

@@ -4,27 +4,19 @@
 #include "korvel_library.h"
 
 Pixels LibraryBitmap(int id) {
-    Pixels pixels;
     auto bitmap = static_cast<HBITMAP>(
         LoadImageW(KorvelLibrary::Get().Module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return Pixels{};
     BITMAP header{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof header, &header)) return pixels;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = header.bmWidth;
-    info.bmiHeader.biHeight = -header.bmHeight;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> bits(static_cast<std::size_t>(header.bmWidth) * static_cast<std::size_t>(header.bmHeight));
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(header.bmHeight), bits.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    Pixels pixels;
+    if (GetObjectW(bitmap, sizeof header, &header)) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        pixels = CopiedPixels(dc, RECT{0, 0, header.bmWidth, header.bmHeight});
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
     DeleteObject(bitmap);
-    if (rows != header.bmHeight) return pixels;
-    pixels.width = header.bmWidth;
-    pixels.height = header.bmHeight;
-    for (DWORD bgr : bits) pixels.colours.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
     return pixels;
 }
 
@@ -34,7 +26,7 @@ Pixels ImageOver(const Pixels& strip, int index, int size, COLORREF transparent,
     image.width = image.height = size;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
-            const COLORREF colour = strip.At(index * size + x, y);
+            const COLORREF colour = strip.Pixel(index * size + x, y);
             image.colours.push_back(colour == transparent ? background : colour);
         }
     return image;
@@ -47,7 +39,7 @@ POINT FindImage(const ClientSnapshot& snapshot, RECT area, const Pixels& image) 
             bool same = true;
             for (int y = 0; same && y < image.height; ++y)
                 for (int x = 0; same && x < image.width; ++x)
-                    same = snapshot.Pixel(left + x, top + y) == image.At(x, y);
+                    same = snapshot.Pixel(left + x, top + y) == image.Pixel(x, y);
             if (same) return POINT{left, top};
         }
     return POINT{-1, -1};

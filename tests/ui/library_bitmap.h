@@ -3,17 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include <vector>
-
 #include "client_snapshot.h"
-
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colours;  // top row first
-
-    COLORREF At(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
-};
+#include "pixels.h"
 
 // Bitmap `id` from the loaded library's resources; empty (width 0) when it has none.
 Pixels LibraryBitmap(int id);

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "host_call.h"
 #include "host_window.h"
 #include "list_view.h"
+#include "pixels.h"
 #include "resource.h"
 
 namespace {
@@ -42,39 +44,15 @@ bool WaitPainted(DialogDriver& d, HWND window) {
 // `colour`.
 double ScreenShare(HWND window, RECT client, COLORREF colour) {
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const int width = client.right - client.left, height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return 0;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, client.left, client.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    long same = 0;
-    for (long i = 0; i < static_cast<long>(width) * height; ++i)
-        if ((pixels[i] & 0xFFFFFF) == wanted) ++same;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return static_cast<double>(same) / (static_cast<double>(width) * height);
+    const Pixels shown = ScreenPixels(client);
+    if (shown.colours.empty()) return 0;
+    const auto same = std::count(shown.colours.begin(), shown.colours.end(), colour);
+    return static_cast<double>(same) / static_cast<double>(shown.colours.size());
 }
 
 RECT CellRect(const ListView& list, int row, int col) {
-    RECT rect{};
-    rect.top = col;
-    rect.left = LVIR_BOUNDS;
-    SendMessageW(list.Handle(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    if (col == 0) rect.right = rect.left + static_cast<LONG>(SendMessageW(list.Handle(), LVM_GETCOLUMNWIDTH, 0, 0));
+    RECT rect = list.CellBounds(row, col);
+    if (col == 0) rect.right = rect.left + list.ColumnWidth(0);  // column 0's bounds are the whole row's
     InflateRect(&rect, -2, -2);  // inside the outline
     return rect;
 }

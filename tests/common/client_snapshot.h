@@ -4,15 +4,14 @@
 #pragma once
 #include <windows.h>
 
+#include "pixels.h"
+
 class ClientSnapshot {
 public:
     enum class Source { PrintClient, Screen };
     explicit ClientSnapshot(HWND window, Source source = Source::PrintClient);
-    ~ClientSnapshot();
-    ClientSnapshot(const ClientSnapshot&) = delete;
-    ClientSnapshot& operator=(const ClientSnapshot&) = delete;
 
-    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+    COLORREF Pixel(int x, int y) const { return m_pixels.Pixel(x, y); }
     // True when most pixels of the rectangle's inner part (2 pixels in from each edge) are `color`.
     bool MostlyColor(RECT rect, COLORREF color) const;
     // True when every pixel of that inner part is `color`: nothing is drawn over it.
@@ -25,7 +24,5 @@ private:
     };
     Count CountColor(RECT rect, COLORREF color) const;
 
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
+    Pixels m_pixels;
 };

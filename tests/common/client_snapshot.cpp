@@ -4,26 +4,17 @@
 ClientSnapshot::ClientSnapshot(HWND window, Source source) {
     RECT client{};
     GetClientRect(window, &client);
-    HDC screen = GetDC(nullptr);
-    m_dc = CreateCompatibleDC(screen);
-    m_bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    m_old = SelectObject(m_dc, m_bitmap);
     if (source == Source::PrintClient) {
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
+        m_pixels = DrawnPixels(client.right, client.bottom, [&](HDC dc) {
+            SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+        });
         return;
     }
     // Pending painting first (a cross-thread send waits for the window's thread to paint).
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC shown = GetDC(window);
-    BitBlt(m_dc, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
+    m_pixels = CopiedPixels(shown, client);
     ReleaseDC(window, shown);
-}
-
-ClientSnapshot::~ClientSnapshot() {
-    SelectObject(m_dc, m_old);
-    DeleteObject(m_bitmap);
-    DeleteDC(m_dc);
 }
 
 ClientSnapshot::Count ClientSnapshot::CountColor(RECT rect, COLORREF color) const {

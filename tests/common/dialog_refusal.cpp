@@ -5,19 +5,18 @@
 
 #include <atomic>
 
+#include "thread_dialogs.h"
+
 namespace {
 
 std::atomic<bool> g_refuseNext{false};
 std::atomic<bool> g_refused{false};  // a dialog was refused since the last arming
 
 LRESULT CALLBACK RefuseDialog(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        wchar_t cls[16] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 16);
-        if (lstrcmpW(cls, L"#32770") == 0 && g_refuseNext.exchange(false)) {
-            g_refused = true;
-            return 1;
-        }
+    if (code == HCBT_CREATEWND && korvel_test::IsDialogBox(reinterpret_cast<HWND>(wParam)) &&
+        g_refuseNext.exchange(false)) {
+        g_refused = true;
+        return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
