@@ -14,13 +14,13 @@ class UnshownDialogTest : public testing::TestWithParam<catalogue::ExportEntry> 
 
 TEST_P(UnshownDialogTest, GivesOneAndWritesNothingElse) {
     catalogue::HostCall host = catalogue::SampleCall(GetParam());
-    const std::string before = host.DescribeVariables();
+    const std::string before = host.DescribeEveryElement();
     DialogRefusal refusal;
     refusal.RefuseNext();
     RunDialog([&] { GetParam().call(host); }, [](DialogDriver&) {}, Expect::NoDialog);
     EXPECT_TRUE(refusal.Used()) << "no dialog was made to refuse";
     EXPECT_EQ(host.ResultCode(), 1);
-    EXPECT_EQ(host.DescribeVariables(), before);
+    EXPECT_EQ(host.DescribeEveryElement(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryExport, UnshownDialogTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
