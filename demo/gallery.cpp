@@ -126,8 +126,8 @@ int RunGallery(HWND host, const std::wstring& folder) {
         report.Line("gallery: FAILED: the folder cannot be written");
         return 1;
     }
-    Watchdog watchdog([&report](const std::string& what) { report.Line(what + ": FAILED: timed out"); },
-                      kTimedOutExitCode);
+    support::Watchdog watchdog([&report](const std::string& what) { report.Line(what + ": FAILED: timed out"); },
+                               kTimedOutExitCode);
 
     // Every export's dialog, then the dialogs opened from their cells.
     std::vector<std::pair<const ExportEntry*, const InnerDialog*>> shots;

@@ -1,16 +1,16 @@
-// The watchdog: a thread that waits for each case's end, and the progress file that lets a new
-// process resume after a case that hung or crashed.
+// The cases' deadlines, and the progress file that lets a new process resume after a case that
+// hung or crashed.
 #include "case_watchdog.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
+
+#include "watchdog.h"
 
 namespace korvel_test {
 namespace {
@@ -19,36 +19,35 @@ std::string CaseName(const testing::TestInfo& info) {
     return std::string(info.test_suite_name()) + "." + info.name();
 }
 
-class Watchdog : public testing::EmptyTestEventListener {
+// Each case arms the one deadline at its start and disarms it at its end: a case's end can only
+// release its own deadline, and the progress file is written under the deadline's lock alone once
+// the case has run out of time.
+class CaseDeadlines : public testing::EmptyTestEventListener {
 public:
-    Watchdog(std::string progress, int seconds)
-        : m_progress(std::move(progress)), m_seconds(seconds), m_ended(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+    CaseDeadlines(std::string progress, int seconds)
+        : m_progress(std::move(progress)),
+          m_seconds(seconds),
+          m_watchdog([this](const std::string& name) { OnHung(name); }, kCaseHung) {}
 
     void OnTestStart(const testing::TestInfo& info) override {
-        m_case = CaseName(info);
-        Write("START " + m_case);
-        ResetEvent(m_ended);
-        HANDLE thread = CreateThread(nullptr, 0, &Watchdog::Wait, this, 0, nullptr);
-        if (thread) CloseHandle(thread);
+        const std::string name = CaseName(info);
+        Write("START " + name);
+        m_watchdog.Arm(name, static_cast<unsigned>(m_seconds) * 1000);
     }
 
     void OnTestEnd(const testing::TestInfo& info) override {
-        SetEvent(m_ended);
-        Write((info.result()->Passed() ? "OK " : "FAILED ") + m_case);
+        m_watchdog.Disarm();
+        Write((info.result()->Passed() ? "OK " : "FAILED ") + CaseName(info));
     }
 
 private:
-    static DWORD WINAPI Wait(void* self) {
-        auto& dog = *static_cast<Watchdog*>(self);
-        if (WaitForSingleObject(dog.m_ended, static_cast<DWORD>(dog.m_seconds) * 1000) == WAIT_OBJECT_0) return 0;
-        // A case that blocks (an export that never returns, a dialog loop that never ends) fails
-        // here, by name; the process ends and the runner resumes at the next case.
-        std::printf("[  FAILED  ] %s: did not end within %d s; the run goes on in a new process\n",
-                    dog.m_case.c_str(), dog.m_seconds);
+    // A case that blocks (an export that never returns, a dialog loop that never ends) fails
+    // here, by name; the process ends and the runner resumes at the next case.
+    void OnHung(const std::string& name) const {
+        std::printf("[  FAILED  ] %s: did not end within %d s; the run goes on in a new process\n", name.c_str(),
+                    m_seconds);
         std::fflush(stdout);
-        dog.Write("HUNG " + dog.m_case);
-        TerminateProcess(GetCurrentProcess(), kCaseHung);
-        return 0;
+        Write("HUNG " + name);
     }
 
     void Write(const std::string& line) const {
@@ -56,10 +55,9 @@ private:
         std::ofstream(m_progress, std::ios::app) << line << '\n';
     }
 
-    std::string m_progress;
-    int m_seconds;
-    HANDLE m_ended;
-    std::string m_case;
+    const std::string m_progress;
+    const int m_seconds;
+    support::Watchdog m_watchdog;  // last: its thread starts after what it reads
 };
 
 // The cases a progress file names: those that ran, and the one a process ended in.
@@ -87,7 +85,7 @@ void WatchCases(int seconds) {
             GTEST_FLAG_SET(filter, filter);
         }
     }
-    testing::UnitTest::GetInstance()->listeners().Append(new Watchdog(progress, seconds));
+    testing::UnitTest::GetInstance()->listeners().Append(new CaseDeadlines(progress, seconds));
 }
 
 }  // namespace korvel_test

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace demo {
+namespace support {
 
 Watchdog::Watchdog(std::function<void(const std::string&)> onExpiry, unsigned exitCode)
     : m_onExpiry(std::move(onExpiry)), m_exitCode(exitCode), m_thread([this] { Run(); }) {}
@@ -40,19 +40,19 @@ void Watchdog::Run() {
     while (!m_stopping) {
         if (!m_armed) {
             m_changed.wait(lock);
-        } else if (m_changed.wait_until(lock, m_deadline) == std::cv_status::timeout && m_armed &&
-                   std::chrono::steady_clock::now() >= m_deadline) {
-            const std::string what = m_what;
-            lock.unlock();
-            try {
-                if (m_onExpiry) m_onExpiry(what);
-            } catch (...) {
-            }
-            // The UI thread is stuck in a loop nobody can end; ExitProcess would run the DLLs'
-            // detach code while that thread may still be inside one of them.
-            TerminateProcess(GetCurrentProcess(), m_exitCode);
+            continue;
         }
+        // Woken early (a new step, a disarm, or spuriously): the loop reads the state again.
+        m_changed.wait_until(lock, m_deadline);
+        if (!m_armed || m_stopping || std::chrono::steady_clock::now() < m_deadline) continue;
+        try {
+            if (m_onExpiry) m_onExpiry(m_what);
+        } catch (...) {
+        }
+        // The stuck thread is in a loop nobody can end; ExitProcess would run the DLLs' detach
+        // code while that thread may still be inside one of them.
+        TerminateProcess(GetCurrentProcess(), m_exitCode);
     }
 }
 
-}  // namespace demo
+}  // namespace support

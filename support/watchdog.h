@@ -1,5 +1,7 @@
-// The gallery's last resort: a thread that ends the process when one step has not finished in
-// time, so a dialog that nothing can close never leaves the run hanging.
+// A deadline for one step at a time, on a thread of its own: a step that has not ended in time
+// (a dialog nothing can close, an export that never returns) ends the process, so a run reports
+// what blocked instead of hanging. The demo's gallery, the UI test programs' cases and the
+// hostile host's calls each arm it around one step.
 #pragma once
 #include <chrono>
 #include <condition_variable>
@@ -8,16 +10,19 @@
 #include <string>
 #include <thread>
 
-namespace demo {
+namespace support {
 
 class Watchdog {
 public:
-    // onExpiry(what) runs on the watchdog's thread just before the process exits with exitCode.
+    // onExpiry(what) runs on the watchdog's thread, under its lock, just before the process ends
+    // with exitCode: once it runs, no Arm or Disarm of the step's end can slip in between.
     Watchdog(std::function<void(const std::string&)> onExpiry, unsigned exitCode);
     ~Watchdog();
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
 
+    // Starts the step `what`, which must end (Disarm) within `milliseconds`; replaces any step
+    // still armed, so each step has one deadline that no other step's end can release.
     void Arm(const std::string& what, unsigned milliseconds);
     void Disarm();
 
@@ -35,4 +40,4 @@ private:
     std::thread m_thread;  // last: starts after everything it reads
 };
 
-}  // namespace demo
+}  // namespace support
