@@ -158,13 +158,44 @@ long long HeapBytesInUse() {
 
 }  // namespace
 
-void FillDeviceContextCache() {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 16, 16, nullptr, nullptr, nullptr, nullptr);
-    std::vector<HDC> held;
-    for (int i = 0; i < 40; ++i)
-        if (HDC dc = GetDCEx(window, nullptr, DCX_CACHE)) held.push_back(dc);
-    for (HDC dc : held) ReleaseDC(window, dc);
-    DestroyWindow(window);
+namespace {
+
+constexpr int kGdiDeviceContext = 0x01;
+
+long DeviceContexts() {
+    ResourceCounts counts;
+    CountGdiObjects(counts);
+    return counts.gdiByType[kGdiDeviceContext];
+}
+
+HWND ProbeWindow() {
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 16, 16, nullptr, nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+long DeviceContextsMadeForWindowsInTurn(int count) {
+    std::vector<HWND> windows;
+    for (int i = 0; i < count; ++i)
+        if (HWND window = ProbeWindow()) windows.push_back(window);
+    const long before = DeviceContexts();
+    for (HWND window : windows)
+        if (HDC dc = GetDCEx(window, nullptr, DCX_CACHE)) ReleaseDC(window, dc);
+    const long made = DeviceContexts() - before;
+    for (HWND window : windows) DestroyWindow(window);
+    return made;
+}
+
+bool FillDeviceContextCache() {
+    // Windows taking a context in turn fill the cache (each binds one, until it is full); a
+    // second round shows it full: an unused context is lent to any window, and none is made.
+    const long filling = DeviceContextsMadeForWindowsInTurn(2 * kDeviceContextCacheSize);
+    const long made = DeviceContextsMadeForWindowsInTurn(2 * kDeviceContextCacheSize);
+    std::printf("device context cache: windows taking one in turn made %ld, then %ld\n", filling, made);
+    if (made != 0)
+        std::printf("FAIL device context cache: still growing after %d windows took one in turn\n",
+                    2 * kDeviceContextCacheSize);
+    return made == 0;
 }
 
 ResourceCounts CountResources() {

@@ -25,10 +25,20 @@ struct ResourceCounts {
     long long heapBytes = -1;
 };
 
-// The window manager keeps the device contexts it hands out in a cache that grows to the most
-// ever in use at once and never shrinks (a context, its region and its bitmap each). How many
-// are in use at once depends on timing, so a run fills the cache before it counts.
-void FillDeviceContextCache();
+// The window manager keeps the device contexts it lends (a context, its region and its bitmap
+// each) in a cache of at most kDeviceContextCacheSize. A context given back stays bound to its
+// window while that window lives, and another window gets a new one as long as the cache is not
+// full: so the cache grows with the windows that drew while others still had theirs (a dialog's
+// controls, a picker or the colour dialog over it), by an amount that depends on timing, and
+// never shrinks. Filled to its size before a run counts, it grows only when every context is in
+// use at once. Wine's window manager (win32u) keeps 64.
+constexpr int kDeviceContextCacheSize = 64;
+// Fills the cache to its size and checks that it is full (prints a FAIL line and returns false
+// when windows taking a context in turn still make new ones).
+bool FillDeviceContextCache();
+// How many device contexts `count` new windows make when each takes one and gives it back in
+// turn, never two at once.
+long DeviceContextsMadeForWindowsInTurn(int count);
 ResourceCounts CountResources();
 // Makes one object of each kind counted and counts again: prints a FAIL line for each counter
 // that could not be read or did not see its object, and returns false if there was one. A run

@@ -3,6 +3,7 @@
 #include "interaction.h"
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -124,6 +125,8 @@ Interaction Drive(const std::function<void()>& call, const std::function<void(In
         if (WaitGone(dialog, 3000)) return;
         seen.forced = true;
         seen.hung = !ForceClosed(thread, dialog);
+        // The call cannot return to report it: say so now, and the call's deadline ends the run.
+        if (seen.hung) std::printf("  the dialog could not be closed; the call stays inside it\n");
     });
     call();
     done = true;

@@ -3,9 +3,11 @@
 //                                                      random calls with random arguments and input
 //   korvel_hostile --soak N                             N open-press-OK calls of every export
 //   korvel_hostile --reload N                           load, call, unload the library N times
+//   --call-limit S (any run)                            seconds a call may take (120)
 // Each random call k is made from its own rng key (the run's start value and k), so
 // `--rng N --call K` repeats call K alone. Every run first checks that its counters see what they
-// count, and judges what its calls leave behind after a warm-up. Exit status 0 when every check held.
+// count, and judges what its calls leave behind after a warm-up. A call that has not returned
+// within its limit ends the process with its reproducer line. Exit status 0 when every check held.
 #include <windows.h>
 
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "host_call.h"
 #include "host_window.h"
 #include "interaction.h"
+#include "watchdog.h"
 
 namespace {
 
@@ -29,6 +32,7 @@ struct Options {
     long only = -1;  // --call K
     long soak = 0;
     long reload = 0;
+    unsigned callLimitSeconds = 120;  // a million-row list and a dozen inputs, each settling, take far less
 };
 
 Options Parse(int argc, char** argv) {
@@ -41,6 +45,7 @@ Options Parse(int argc, char** argv) {
         else if (arg == "--call") o.only = std::strtol(value, nullptr, 10);
         else if (arg == "--soak") o.soak = std::strtol(value, nullptr, 10);
         else if (arg == "--reload") o.reload = std::strtol(value, nullptr, 10);
+        else if (arg == "--call-limit") o.callLimitSeconds = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
     }
     return o;
 }
@@ -50,11 +55,41 @@ unsigned long long g_rng = 0;
 long g_call = -1;
 const HostCall* g_current = nullptr;
 
+std::string ReproducerText(const char* what) {
+    std::string text = "FAIL call " + std::to_string(g_call) + ": " + what + "\n";
+    if (g_current) text += "  " + g_current->Describe() + "\n";
+    text += "  reproduce: korvel_hostile.exe --rng " + std::to_string(g_rng) + " --call " + std::to_string(g_call) + "\n";
+    return text;
+}
+
 void Reproducer(const char* what) {
-    std::printf("FAIL call %ld: %s\n", g_call, what);
-    if (g_current) std::printf("  %s\n", g_current->Describe().c_str());
-    std::printf("  reproduce: korvel_hostile.exe --rng %llu --call %ld\n", g_rng, g_call);
+    std::fputs(ReproducerText(what).c_str(), stdout);
     std::fflush(stdout);
+}
+
+// Every call runs against a deadline: one that blocks (a dialog nothing closes, an export that
+// never shows one) ends the process with its reproducer instead of hanging the run.
+constexpr unsigned kCallOverran = 5;
+unsigned g_callLimitMs = 0;
+
+support::Watchdog& CallDeadline() {
+    static support::Watchdog watchdog(
+        [](const std::string& report) {
+            std::fputs(report.c_str(), stdout);
+            std::fflush(stdout);
+        },
+        kCallOverran);
+    return watchdog;
+}
+
+// Runs one call of the host under the deadline; `what` names it in the report.
+template <typename Call>
+void WithinLimit(const std::string& what, Call&& call) {
+    char limit[64];
+    std::snprintf(limit, sizeof limit, "did not return within %u s", g_callLimitMs / 1000);
+    CallDeadline().Arm(what.empty() ? ReproducerText(limit) : "FAIL " + what + ": " + limit + "\n", g_callLimitMs);
+    call();
+    CallDeadline().Disarm();
 }
 
 // A read or write in a guard page is the library's stray access: report it before any handler
@@ -110,7 +145,8 @@ bool HostileCall(HMODULE korvel, unsigned long long start, long k) {
     g_call = k;
     g_current = &call;
     HWND host = MakeHostWindow(hostState);
-    const Interaction seen = Interact([&] { call.Invoke(korvel); }, Rng(rng()), actions, way);
+    Interaction seen;
+    WithinLimit("", [&] { seen = Interact([&] { call.Invoke(korvel); }, Rng(rng()), actions, way); });
     const bool quitKept = seen.quitPending;
     if (host) DestroyWindow(host);
     std::string failure = call.Check();
@@ -133,7 +169,8 @@ long SampleRounds(HMODULE korvel, long rounds) {
     for (long i = 0; i < rounds; ++i)
         for (int which = 0; which < HostCall::kExports; ++which) {
             const HostCall call = HostCall::Sample(which);
-            PressAndOk([&] { call.Invoke(korvel); });
+            WithinLimit(std::string("open-press-OK call of ") + call.ExportName() + " in round " + std::to_string(i),
+                        [&] { PressAndOk([&] { call.Invoke(korvel); }); });
             if (call.Result() != 0) ++notOk;
         }
     return notOk;
@@ -141,9 +178,9 @@ long SampleRounds(HMODULE korvel, long rounds) {
 
 // What the system keeps once and for all (classes, fonts, caches) is made before the counts
 // that a run's growth is judged from.
-void WarmUp(HMODULE korvel) {
+bool WarmUp(HMODULE korvel) {
     SampleRounds(korvel, 3);
-    FillDeviceContextCache();
+    return FillDeviceContextCache();
 }
 
 // A random run's warm-up also makes its first calls once (up to this many): what the system
@@ -160,7 +197,7 @@ int RunHostile(HMODULE korvel, const Options& o) {
     for (long k = first; k < warmUpLast; ++k)
         if (!HostileCall(korvel, o.rng, k)) ++warmUpFailures;
     std::printf("warm-up: calls %ld to %ld made once, %ld failed\n", first, warmUpLast - 1, warmUpFailures);
-    WarmUp(korvel);
+    if (!WarmUp(korvel)) return 1;
     long failures = 0;
     const ResourceCounts before = CountResources();
     for (long k = first; k < last; ++k) {
@@ -180,7 +217,7 @@ int RunHostile(HMODULE korvel, const Options& o) {
 // Calls of every export that open, press and confirm; the counts must come back to where they
 // were after the warm-up.
 int RunSoak(HMODULE korvel, long calls) {
-    WarmUp(korvel);
+    if (!WarmUp(korvel)) return 1;
     const ResourceCounts before = CountResources();
     const long notOk = SampleRounds(korvel, calls);
     const ResourceCounts after = CountResources();
@@ -199,13 +236,14 @@ int RunReload(long times) {
         HMODULE korvel = LoadLibraryW(L"Korvel.dll");
         if (!korvel) return false;
         const HostCall call = HostCall::Sample(0);
-        PressAndOk([&] { call.Invoke(korvel); });
+        WithinLimit(std::string("reloaded library's call of ") + call.ExportName(),
+                    [&] { PressAndOk([&] { call.Invoke(korvel); }); });
         const bool ok = call.Result() == 0;
         FreeLibrary(korvel);
         return ok && !GetModuleHandleW(L"Korvel.dll");
     };
     for (int i = 0; i < 30; ++i) cycle();  // the system's caches (fonts, classes) fill up first
-    FillDeviceContextCache();
+    if (!FillDeviceContextCache()) return 1;
     const ResourceCounts before = CountResources();
     long failed = 0;
     for (long i = 0; i < times; ++i)
@@ -228,6 +266,7 @@ int RunReload(long times) {
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
     const Options o = Parse(argc, argv);
+    g_callLimitMs = o.callLimitSeconds * 1000;
     AddVectoredExceptionHandler(1, &OnGuardPageFault);
     SetUnhandledExceptionFilter(&OnCrash);
     if (!CountersSeeWhatTheyCount()) return 4;
