@@ -19,7 +19,11 @@
  *   procedure) - stores 1 at once, shows nothing and writes no other variable.
  * - Only OK gives 0. A WM_QUIT arriving while a dialog is open (the host shutting down) ends the
  *   dialog with 1 and stays in the thread's queue for the host's own loop; so does the
- *   destruction of the dialog's owner. A fault inside the library ends its dialog with 1.
+ *   destruction of the dialog's owner. A C++ exception inside the library (memory running
+ *   out, for one) ends its dialog with 1. A hardware fault inside it (an access violation) is
+ *   not caught: the host sees it as it would see one in its own code. Where the fault happens
+ *   in a window procedure, 64-bit Windows (and WOW64) may end the process or swallow it instead
+ *   (see WNDPROC in the Windows documentation). See docs/conventions.md.
  * - Why a call gave 1: a call that stores 1 for another reason than the user's Cancel, Escape or
  *   close box, or is given a null pResult, writes one line of debug output (OutputDebugStringW)
  *   naming the export and the cause, e.g.
