@@ -33,6 +33,7 @@ LRESULT CListCellEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: return OnGetDlgCode(wParam, lParam);
     case WM_CHAR: return OnChar(wParam, lParam);
     case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_IME_STARTCOMPOSITION: return OnStartComposition(wParam, lParam);
     case WM_DESTROY:
         m_bClosing = true;
         return DefaultProc(message, wParam, lParam);
@@ -91,11 +92,36 @@ LRESULT CListCellEdit::OnKillFocus(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefaultProc(WM_KILLFOCUS, wParam, lParam);
     if (m_bClosing) return result;
     m_bClosing = true;
-    // What the input method still composes belongs to the cell, if it can still reach the box.
-    platform::CompleteComposition(m_hWnd);
+    // What the input method still composes belongs to the cell. It is taken from the input
+    // method rather than completed: completed now, it would go to the window the focus moved to.
+    const std::wstring composed = platform::TakeComposition(m_hWnd);
+    if (!composed.empty()) SetWindowText(TextWithComposition(composed));
     SendEndEdit();
     DestroyWindow(m_hWnd);  // the final message deletes this object
     return result;
+}
+
+LRESULT CListCellEdit::OnStartComposition(WPARAM wParam, LPARAM lParam) {
+    m_strBeforeComposition = GetWindowText();
+    GetSel(m_selectionStart, m_selectionEnd);
+    m_bComposed = true;
+    return DefaultProc(WM_IME_STARTCOMPOSITION, wParam, lParam);
+}
+
+void CListCellEdit::GetSel(DWORD& start, DWORD& end) const {
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+}
+
+std::wstring CListCellEdit::TextWithComposition(const std::wstring& composed) const {
+    std::wstring text = m_strBeforeComposition;
+    DWORD selectionStart = m_selectionStart, selectionEnd = m_selectionEnd;
+    if (!m_bComposed) {  // no start was seen: the composition goes where the caret is
+        text = GetWindowText();
+        GetSel(selectionStart, selectionEnd);
+    }
+    const std::size_t start = std::min<std::size_t>(selectionStart, text.size());
+    const std::size_t end = std::clamp<std::size_t>(selectionEnd, start, text.size());
+    return text.substr(0, start) + composed + text.substr(end);
 }
 
 void CListCellEdit::SendEndEdit() {

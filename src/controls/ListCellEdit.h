@@ -32,9 +32,19 @@ private:
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnStartComposition(WPARAM wParam, LPARAM lParam);
+    void GetSel(DWORD& start, DWORD& end) const;
+    // The box's text with `composed` put where the composition began, in place of what was
+    // selected then.
+    std::wstring TextWithComposition(const std::wstring& composed) const;
     void GrowToFitText();
     void SendEndEdit();
     HWND List() const { return GetParent(m_hWnd); }
 
     bool m_bClosing = false;  // the edit has ended or the window is going
+    // The box as the last composition found it: an input method may show what it composes in
+    // the box's text (Wine's does) or apart from it (Windows'), so the text is built from this.
+    std::wstring m_strBeforeComposition;
+    DWORD m_selectionStart = 0, m_selectionEnd = 0;
+    bool m_bComposed = false;
 };

@@ -13,27 +13,46 @@ Function Lookup(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// Completes the composition of the window's input context; false when none was open.
-bool Complete(HWND window) {
-    HMODULE imm = GetModuleHandleW(L"imm32.dll");
-    if (!imm) return false;
-    const auto getContext = Lookup<decltype(&ImmGetContext)>(imm, "ImmGetContext");
-    const auto composition = Lookup<decltype(&ImmGetCompositionStringW)>(imm, "ImmGetCompositionStringW");
-    const auto notify = Lookup<decltype(&ImmNotifyIME)>(imm, "ImmNotifyIME");
-    const auto release = Lookup<decltype(&ImmReleaseContext)>(imm, "ImmReleaseContext");
-    if (!getContext || !composition || !notify || !release) return false;
-    HIMC context = getContext(window);
-    if (!context) return false;  // no input method for this window
-    const bool composing = composition(context, GCS_COMPSTR, nullptr, 0) > 0;
-    if (composing) notify(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
-    release(window, context);
-    return composing;
+// What the input method offers: looked up once per use, null members where imm32 is missing.
+struct Imm {
+    decltype(&ImmGetContext) getContext = nullptr;
+    decltype(&ImmGetCompositionStringW) composition = nullptr;
+    decltype(&ImmNotifyIME) notify = nullptr;
+    decltype(&ImmReleaseContext) release = nullptr;
+
+    Imm() {
+        HMODULE imm = GetModuleHandleW(L"imm32.dll");
+        if (!imm) return;
+        getContext = Lookup<decltype(&ImmGetContext)>(imm, "ImmGetContext");
+        composition = Lookup<decltype(&ImmGetCompositionStringW)>(imm, "ImmGetCompositionStringW");
+        notify = Lookup<decltype(&ImmNotifyIME)>(imm, "ImmNotifyIME");
+        release = Lookup<decltype(&ImmReleaseContext)>(imm, "ImmReleaseContext");
+    }
+    bool Usable() const { return getContext && composition && notify && release; }
+};
+
+// Ends the composition of the window's input context with `action` (CPS_COMPLETE or
+// CPS_CANCEL); returns the text that was being composed, empty when none was.
+std::wstring EndComposition(HWND window, DWORD action) {
+    const Imm imm;
+    if (!imm.Usable()) return {};
+    HIMC context = imm.getContext(window);
+    if (!context) return {};  // no input method for this window
+    std::wstring text;
+    const LONG bytes = imm.composition(context, GCS_COMPSTR, nullptr, 0);
+    if (bytes > 0) {
+        text.resize(static_cast<std::size_t>(bytes) / sizeof(wchar_t));
+        imm.composition(context, GCS_COMPSTR, text.data(), static_cast<DWORD>(bytes));
+        imm.notify(context, NI_COMPOSITIONSTR, action, 0);
+    }
+    imm.release(window, context);
+    return text;
 }
 
 }  // namespace
 
 void CompleteComposition(HWND window) {
-    if (GetFocus() != window || !Complete(window)) return;
+    if (GetFocus() != window || EndComposition(window, CPS_COMPLETE).empty()) return;
     // The completed text may come back as characters posted to the window (Wine's edit box takes
     // it so): they are taken in now, before anyone reads the window's text.
     MSG msg;
@@ -41,5 +60,7 @@ void CompleteComposition(HWND window) {
            PeekMessageW(&msg, window, WM_CHAR, WM_CHAR, PM_REMOVE))
         DispatchMessageW(&msg);
 }
+
+std::wstring TakeComposition(HWND window) { return EndComposition(window, CPS_CANCEL); }
 
 }  // namespace platform

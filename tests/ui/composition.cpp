@@ -88,6 +88,16 @@ bool OpenComposition(DialogDriver& d, HWND window, const std::wstring& text) {
     return WithContext(d, window, [&](HIMC context) { opened = Compose(context, text); }) && opened;
 }
 
+bool HandOverComposition(DialogDriver& d, HWND window) {
+    bool composing = false;
+    const bool ran = WithContext(d, window, [&](HIMC context) {
+        composing = !CompositionText(context).empty();
+        if (composing) ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    });
+    d.Sync();  // the text reaches the box as characters
+    return ran && composing;
+}
+
 std::wstring ComposingText(DialogDriver& d, HWND window) {
     std::wstring text;
     WithContext(d, window, [&](HIMC context) { text = CompositionText(context); });

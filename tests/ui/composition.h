@@ -13,6 +13,9 @@ bool CanCompose();
 // Opens a composition of `text` in `window`, not yet handed to the window; false when the
 // window has no input context or the input method took no composition.
 bool OpenComposition(DialogDriver& d, HWND window, const std::wstring& text);
+// What an input method does with Enter while it composes: it takes the key for itself and hands
+// the text to `window`. False when nothing was being composed there.
+bool HandOverComposition(DialogDriver& d, HWND window);
 // The text being composed in the input context of `window`: empty when none is open, or when
 // the window no longer exists.
 std::wstring ComposingText(DialogDriver& d, HWND window);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -75,9 +76,19 @@ TEST(TypedValueTest, HostValuesThatAreNotFiniteComeBackWhenAnotherCellWasEdited)
     EXPECT_EQ(vars.values[3], 4.0f);
 }
 
-// Completed once the focus has moved, a composition's text would go to the box that took it.
-// What the cell keeps differs: Wine's edit box shows the composition in its text, Windows' does not.
-TEST(TypedValueTest, TextStillComposedWhenAnotherBoxTakesTheFocusIsNotTypedIntoIt) {
+// Text still being composed when the focus leaves the cell is the cell's: it ends in the cell,
+// where the composition began, and never in the window the focus moved to (completed after the
+// move, the input method would hand it there).
+struct FocusLeaves {
+    const char* label;
+    std::function<void(DialogDriver&, const ListView&)> move;
+};
+
+void PrintTo(const FocusLeaves& leaves, std::ostream* out) { *out << leaves.label; }
+
+class ComposedCellTest : public testing::TestWithParam<FocusLeaves> {};
+
+TEST_P(ComposedCellTest, TextStillComposedWhenTheFocusLeavesEndsInTheCell) {
     if (!CanCompose()) GTEST_SKIP() << "no input method composes text here";
     const CompositionCleanup cleanup;
     ContourVars vars = Contour(1, {2.0f, 1.0f}, {0x0000FF, 0x00FF00});
@@ -88,13 +99,25 @@ TEST(TypedValueTest, TextStillComposedWhenAnotherBoxTakesTheFocusIsNotTypedIntoI
         d.Type(L"1");
         ASSERT_TRUE(OpenComposition(d, box, L"\xff0e\xff15"));  // "．５" still being composed
         const std::wstring count = d.ItemText(IDC_CONTOUR_COUNT);
-        d.Click(d.Item(IDC_CONTOUR_COUNT), POINT{2, 2});
+        GetParam().move(d, list);
         EXPECT_EQ(CellEditBox(list), nullptr);
-        EXPECT_EQ(d.Focus(), d.Item(IDC_CONTOUR_COUNT));
+        EXPECT_EQ(list.CellText(0, 1), L"1\xff0e\xff15");
+        EXPECT_EQ(ComposingText(d, d.Focus()), L"") << "the composition went on in the window the focus moved to";
         EXPECT_EQ(d.ItemText(IDC_CONTOUR_COUNT), count);
     });
     EXPECT_EQ(vars.result, 0);  // OK read the count box as it was
+    EXPECT_EQ(vars.values[0], 1.5f);
     EXPECT_EQ(vars.values[1], 1.0f);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ComposedCellTest,
+    testing::Values(FocusLeaves{"to_the_count_box",
+                                [](DialogDriver& d, const ListView&) {
+                                    d.Click(d.Item(IDC_CONTOUR_COUNT), POINT{2, 2});
+                                    EXPECT_EQ(d.Focus(), d.Item(IDC_CONTOUR_COUNT));
+                                }},
+                    FocusLeaves{"to_another_row", [](DialogDriver& d, const ListView& list) { ClickCell(d, list, 1, 0); }}),
+    [](const testing::TestParamInfo<FocusLeaves>& info) { return std::string(info.param.label); });
 
 }  // namespace
