@@ -54,6 +54,8 @@ void CCheckTree::InitTree() {
     DeleteAllItems();
     UseMarksForDpi();
     BuildItems();
+    // The tree draws its marks as state images, of which the platform's proxy knows no meaning.
+    m_accessibleStates.Set(m_hWnd, [this](DWORD child, DWORD& state) { return AccessibleState(child, state); });
 }
 
 void CCheckTree::OnDpiChanged(int dpi) {
@@ -123,6 +125,7 @@ LRESULT CCheckTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
         if (wParam == L' ') return 0;  // no item's name starts with the space
         break;
+    case WM_DESTROY: m_accessibleStates.Clear(); break;
     default: break;
     }
     return DefaultProc(message, wParam, lParam);
@@ -144,6 +147,30 @@ BOOL CCheckTree::ToggleItem(HTREEITEM item) {
 int CCheckTree::FindItemIndex(const HTREEITEM* item) const {
     const auto found = std::find(m_pItems.begin(), m_pItems.end(), *item);
     return found == m_pItems.end() ? -1 : static_cast<int>(found - m_pItems.begin());
+}
+
+bool CCheckTree::AccessibleState(DWORD child, DWORD& state) const {
+    // Through the window procedure: whatever stands between the tree and its callers answers too.
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(::SendMessageW(m_hWnd, TVM_MAPACCIDTOHTREEITEM, child, 0));
+    const int k = item ? FindItemIndex(&item) : -1;
+    if (k < 0) return false;
+    const UINT shown = GetItemState(item, TVIS_SELECTED | TVIS_EXPANDED);
+    state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    if (shown & TVIS_SELECTED) state |= STATE_SYSTEM_SELECTED | (GetFocus() == m_hWnd ? STATE_SYSTEM_FOCUSED : 0);
+    if (GetChildItem(item)) state |= (shown & TVIS_EXPANDED) ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
+    RECT row{};
+    if (!GetItemRect(item, row)) {
+        state |= STATE_SYSTEM_INVISIBLE;  // under a collapsed group
+    } else {
+        const RECT client = GetClientRect();
+        if (row.bottom <= client.top || row.top >= client.bottom) state |= STATE_SYSTEM_OFFSCREEN;
+    }
+    switch (m_model.At(k).state) {
+    case core::kChecked: state |= STATE_SYSTEM_CHECKED; break;
+    case core::kPartial: state |= STATE_SYSTEM_MIXED; break;
+    default: break;
+    }
+    return true;
 }
 
 BOOL CCheckTree::IsItemChecked(HTREEITEM item) const {

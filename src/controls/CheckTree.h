@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/check_tree_model.h"
+#include "platform/accessible_state.h"
 #include "platform/image_list.h"
 #include "platform/tree_ctrl.h"
 
@@ -20,7 +21,8 @@ public:
     void SetSwitches(int count, const int* states, const char* groups);
     // The same for a group string of the library's own.
     void SetSwitches(int count, const int* states, std::wstring_view groups);
-    // Builds the items; once, after the control is subclassed.
+    // Builds the items; once, after the control is subclassed. Screen readers are told each
+    // item's mark from then on, until the window goes.
     void InitTree();
     // Marks and rows for the new DPI and font; the items and their marks stay.
     void OnDpiChanged(int dpi) override;
@@ -32,6 +34,10 @@ public:
     BOOL IsItemChecked(HTREEITEM item) const;
     BOOL SetItemCheckState(HTREEITEM item, int state) const;
     static int StateFromSwitch(int value) noexcept { return core::StateFromSwitch(value); }
+    // What a screen reader reads as the state of the item with this accessibility id: the
+    // platform proxy's states of a tree item, with checked for a checked mark and mixed for a
+    // partial one. False for an id that names no item.
+    bool AccessibleState(DWORD child, DWORD& state) const;
 
     int m_nGroupCount = 0;
     int m_nItemCount = 0;
@@ -49,4 +55,5 @@ private:
     std::vector<std::vector<std::wstring>> m_groups;  // each group's names; the first is the group item
     std::vector<HTREEITEM> m_pItems;                  // item k's handle
     platform::CImageList m_stateImages;
+    platform::AccessibleStates m_accessibleStates;
 };

@@ -1,6 +1,7 @@
 // Tree-view control messages.
 #include "platform/tree_ctrl.h"
 
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -23,6 +24,13 @@ HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTRE
 
 UINT CTreeCtrl::GetItemState(HTREEITEM item, UINT mask) const {
     return static_cast<UINT>(SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), mask));
+}
+
+bool CTreeCtrl::GetItemRect(HTREEITEM item, RECT& rect) const {
+    // The message takes the item in the rectangle it fills.
+    static_assert(sizeof(RECT) >= sizeof(HTREEITEM), "an item handle fits in a rectangle");
+    std::memcpy(&rect, &item, sizeof item);
+    return SendMessage(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)) != 0;
 }
 
 void CTreeCtrl::SetItemState(HTREEITEM item, UINT state, UINT mask) const {

@@ -16,6 +16,9 @@ public:
     // With its state (state image, expansion) in the same message.
     HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after, UINT state, UINT stateMask) const;
     UINT GetItemState(HTREEITEM item, UINT mask) const;
+    // The item's whole row in client coordinates; false when the item is not shown (under a
+    // collapsed parent).
+    bool GetItemRect(HTREEITEM item, RECT& rect) const;
     void SetItemState(HTREEITEM item, UINT state, UINT mask) const;
     std::wstring GetItemText(HTREEITEM item) const;
     HTREEITEM GetChildItem(HTREEITEM item) const { return GetNext(item, TVGN_CHILD); }

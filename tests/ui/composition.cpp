@@ -1,46 +1,29 @@
-// An input context is used on its own thread: work in a window's context is posted to the window
-// as a message of its own, and a hook on the window's thread does it as the loop takes that.
+// An input context is used on its own thread: work in a window's context is done there.
 #include "composition.h"
 
 #include <imm.h>
 
-#include <atomic>
 #include <functional>
 #include <vector>
+
+#include "window_thread.h"
 
 namespace {
 
 using Work = std::function<void(HIMC)>;
-const UINT kWork = RegisterWindowMessageW(L"KorvelTestComposition");
-std::atomic<const Work*> g_work{nullptr};
-std::atomic<bool> g_done{false};
-
-LRESULT CALLBACK WorkHook(int code, WPARAM removed, LPARAM lParam) {
-    const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    const Work* work = g_work.load();
-    if (code == HC_ACTION && removed == PM_REMOVE && msg->message == kWork && work) {
-        if (HIMC context = ImmGetContext(msg->hwnd)) {
-            (*work)(context);
-            ImmReleaseContext(msg->hwnd, context);
-            g_done = true;
-        }
-    }
-    return CallNextHookEx(nullptr, code, removed, lParam);
-}
 
 // Runs `work` with the input context of `window` on the window's thread; false when it did not
 // run (no such window, or no input context).
 bool WithContext(DialogDriver& d, HWND window, const Work& work) {
-    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &WorkHook, nullptr, GetWindowThreadProcessId(window, nullptr));
-    if (!hook) return false;
-    g_done = false;
-    g_work = &work;
-    PostMessageW(window, kWork, 0, 0);
-    d.Sync();
-    // Not taken by now, the message finds no hook: it never runs work that is gone.
-    UnhookWindowsHookEx(hook);
-    g_work = nullptr;
-    return g_done.load();
+    bool ran = false;
+    RunOnWindowThread(d, window, [&] {
+        if (HIMC context = ImmGetContext(window)) {
+            work(context);
+            ImmReleaseContext(window, context);
+            ran = true;
+        }
+    });
+    return ran;
 }
 
 std::wstring CompositionText(HIMC context) {
