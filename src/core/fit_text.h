@@ -13,7 +13,8 @@ using MeasureText = std::function<int(std::wstring_view)>;
 
 // The text itself when it is empty or its width + offset fits columnLen; otherwise characters
 // are dropped from its end until the rest + offset + the width of "..." fits, keeping at least
-// the first character, and "..." is appended.
+// the first character, and "..." is appended. A surrogate pair is one character: it is kept or
+// dropped whole.
 std::wstring FitText(std::wstring_view text, int columnLen, int offset, const MeasureText& measure);
 
 // The width of the widest of the first `count` texts (fewer when there are fewer); 0 for none.
@@ -57,8 +58,22 @@ int WidestText(const std::vector<std::wstring>& texts, int count, Extents extent
     return widest < measured ? static_cast<int>(measure(texts[widest])) : 0;
 }
 
+// Where a cut at `cut` (at most text.size()) falls back to so that it does not part the two
+// halves of a surrogate pair. A lone surrogate is a character of its own.
+constexpr std::size_t CharacterBoundary(std::wstring_view text, std::size_t cut) noexcept {
+    const auto high = [](wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto low = [](wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    return cut > 0 && cut < text.size() && high(text[cut - 1]) && low(text[cut]) ? cut - 1 : cut;
+}
+
 // The longest start of text whose GBK form takes at most maxBytes bytes (non-ASCII characters
 // take two); never cuts a character in half.
 std::wstring_view CutToGbkBytes(std::wstring_view text, std::size_t maxBytes) noexcept;
+
+// The longest start of text of at most maxUnits UTF-16 units that does not end inside a
+// surrogate pair.
+constexpr std::wstring_view CutToUnits(std::wstring_view text, std::size_t maxUnits) noexcept {
+    return maxUnits >= text.size() ? text : text.substr(0, CharacterBoundary(text, maxUnits));
+}
 
 }  // namespace core

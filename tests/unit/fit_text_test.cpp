@@ -21,6 +21,8 @@ struct FitCase {
     std::wstring fitted;
 };
 
+void PrintTo(const FitCase& c, std::ostream* out) { *out << c.label; }
+
 class FitTextTest : public testing::TestWithParam<FitCase> {};
 
 TEST_P(FitTextTest, ShortensWithDots) {
@@ -36,7 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{"cut_to_what_fits", L"abcdefghij", 60, 12, L"abcde..."},
                     FitCase{"empty", L"", 0, 12, L""},
                     FitCase{"first_character_always_stays", L"abcdef", 5, 12, L"a..."},
-                    FitCase{"cjk_one_character_at_a_time", L"\x5DE5\x51B5\x4E00\x4E8C", 59, 12, L"\x5DE5\x51B5..."}),
+                    FitCase{"cjk_one_character_at_a_time", L"\x5DE5\x51B5\x4E00\x4E8C", 59, 12, L"\x5DE5\x51B5..."},
+                    // A surrogate pair (here U+1F600, 24 pixels) is kept or dropped whole.
+                    FitCase{"pair_dropped_whole", L"ab\xD83D\xDE00" L"cd", 59, 12, L"ab..."},
+                    FitCase{"pair_kept_whole", L"ab\xD83D\xDE00" L"cdef", 70, 12, L"ab\xD83D\xDE00..."},
+                    FitCase{"first_character_a_pair_stays_whole", L"\xD83D\xDE00" L"abc", 5, 12, L"\xD83D\xDE00..."},
+                    FitCase{"lone_surrogates_are_characters", L"a\xDE00\xD83D" L"bcd", 53, 12, L"a\xDE00..."}),
     [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.label); });
 
 struct WidestCase {
@@ -84,6 +91,34 @@ INSTANTIATE_TEST_SUITE_P(
                     WidestCase{"empty_texts_among_them", {L"", L"abc", L""}, 3, 18},
                     WidestCase{"only_empty_texts", {L"", L""}, 2, 0}),
     [](const testing::TestParamInfo<WidestCase>& info) { return std::string(info.param.label); });
+
+struct CutCase {
+    const char* label;
+    std::wstring text;
+    std::size_t maxUnits;
+    std::wstring cut;
+};
+
+class CutToUnitsTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(CutToUnitsTest, NeverPartsASurrogatePair) {
+    EXPECT_EQ(core::CutToUnits(GetParam().text, GetParam().maxUnits), GetParam().cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CutToUnitsTest,
+    testing::Values(CutCase{"short_enough", L"abc", 259, L"abc"}, CutCase{"cut", L"abcd", 2, L"ab"},
+                    CutCase{"pair_before_the_cut", L"a\xD83D\xDE00" L"b", 3, L"a\xD83D\xDE00"},
+                    CutCase{"cut_inside_a_pair_falls_back", L"ab\xD83D\xDE00", 3, L"ab"},
+                    CutCase{"lone_high_surrogate_at_the_cut", L"a\xD83D" L"bc", 2, L"a\xD83D"},
+                    CutCase{"lone_low_surrogate_at_the_cut", L"a\xDE00" L"bc", 1, L"a"},
+                    CutCase{"nothing_fits", L"\xD83D\xDE00", 1, L""}),
+    [](const testing::TestParamInfo<CutCase>& info) { return std::string(info.param.label); });
+
+TEST(CutToGbkBytesTest, NeverPartsASurrogatePair) {
+    EXPECT_EQ(core::CutToGbkBytes(L"a\xD83D\xDE00", 4), L"a");
+    EXPECT_EQ(core::CutToGbkBytes(L"a\xD83D\xDE00", 5), L"a\xD83D\xDE00");
+}
 
 TEST(CutToGbkBytesTest, CountsTwoBytesForChinese) {
     EXPECT_EQ(core::CutToGbkBytes(L"abc", 259), L"abc");
