@@ -67,7 +67,14 @@ int CListCtrl::GetColumnCount() const {
 
 int CListCtrl::ClientWidthWithoutScrollBar() const {
     const int width = GetClientRect().right;
-    return (GetStyle() & WS_VSCROLL) ? width + GetSystemMetrics(SM_CXVSCROLL) : width;
+    if (!(GetStyle() & WS_VSCROLL)) return width;
+    // The scroll bar as drawn: its width follows the window's DPI where the system scales the
+    // window's frame (per-monitor v2) and the system's DPI where it does not.
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    if (GetScrollBarInfo(m_hWnd, OBJID_VSCROLL, &bar) && !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE))
+        return width + (bar.rcScrollBar.right - bar.rcScrollBar.left);
+    return width + GetSystemMetrics(SM_CXVSCROLL);
 }
 
 bool CListCtrl::GetColumnFormatAndWidth(int column, int& format, int& width) const {
