@@ -7,11 +7,17 @@
 #include "platform/data_exchange.h"
 #include "platform/modal_runs.h"
 #include "platform/module.h"
+#include "platform/window_dpi.h"
 
 namespace platform {
 namespace {
 
 constexpr INT_PTR kFailed = -1;
+
+BOOL CALLBACK SendAfterParent(HWND window, LPARAM) {
+    SendMessageW(window, WM_DPICHANGED_AFTERPARENT, 0, 0);
+    return TRUE;
+}
 
 // With no parent given, the owner is the last active pop-up of the calling thread's active
 // window; its top-level window is disabled while the dialog runs (returned in `top`).
@@ -206,12 +212,22 @@ INT_PTR CDialog::InitDialog() {
 
 INT_PTR CDialog::DpiChanged(WPARAM wParam, LPARAM lParam) {
     if (m_platformDpiChange) return FALSE;  // called from the dialog manager's handling below
-    // The dialog manager goes first: it gives the controls the template's font at the new DPI
-    // and their new places (a per-monitor-v2 dialog); the sizes the library computed follow.
-    m_platformDpiChange = true;
-    DefDlgProcW(m_hWnd, WM_DPICHANGED, wParam, lParam);
-    m_platformDpiChange = false;
-    OnDpiChanged(LOWORD(wParam));
+    // The controls get the template's font at the new DPI and their new places first; the sizes
+    // the library computed follow. The dialog manager does that for a per-monitor-v2 dialog; for
+    // any other (a per-monitor-v1 host, or a Windows without v2) the library does it.
+    const int dpi = LOWORD(wParam);
+    const bool platformLaysOut = DialogManagerFollowsDpi(m_hWnd);
+    if (platformLaysOut) {
+        m_platformDpiChange = true;
+        DefDlgProcW(m_hWnd, WM_DPICHANGED, wParam, lParam);
+        m_platformDpiChange = false;
+    } else if (lParam) {
+        m_layout.ScaleTo(m_hWnd, Dpi(), dpi, *reinterpret_cast<const RECT*>(lParam));
+    }
+    OnDpiChanged(dpi);
+    // What the platform sends a per-monitor-v2 dialog's controls once all is laid out, the
+    // library sends those of a dialog it laid out itself: an open edit box follows its cell then.
+    if (!platformLaysOut) EnumChildWindows(m_hWnd, &SendAfterParent, 0);
     SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
     return TRUE;
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_layout.h"
 #include "platform/wnd.h"
 
 namespace platform {
@@ -67,6 +68,7 @@ private:
     bool m_destroyedUnended = false;  // gone without EndDialog: with its owner, at WM_QUIT, or destroyed
     bool m_platformDpiChange = false;  // the dialog manager's own handling of WM_DPICHANGED runs
     std::vector<CWnd*> m_reflectTargets;
+    DialogLayout m_layout;  // where the library lays the dialog out for another DPI itself
 };
 
 }  // namespace platform

@@ -11,6 +11,8 @@ namespace {
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetWindowDpiAwarenessContextFn = HANDLE(WINAPI*)(HWND);
 using GetAwarenessFromDpiAwarenessContextFn = int(WINAPI*)(HANDLE);
+using AreDpiAwarenessContextsEqualFn = BOOL(WINAPI*)(HANDLE, HANDLE);
+const auto kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
 constexpr int kDpiUnaware = 0;  // DPI_AWARENESS_UNAWARE
 
 template <class F>
@@ -38,6 +40,12 @@ int WindowDpi(HWND window) {
         if (dpi > 0) return static_cast<int>(dpi);
     }
     return ScreenDpi();
+}
+
+bool DialogManagerFollowsDpi(HWND dialog) {
+    const auto contextOf = User32<GetWindowDpiAwarenessContextFn>("GetWindowDpiAwarenessContext");
+    const auto equal = User32<AreDpiAwarenessContextsEqualFn>("AreDpiAwarenessContextsEqual");
+    return contextOf && equal && equal(contextOf(dialog), kPerMonitorAwareV2);
 }
 
 }  // namespace platform

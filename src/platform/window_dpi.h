@@ -10,4 +10,9 @@ namespace platform {
 // not stretch, gives as the screen's real DPI, the one the dialogs' fonts were made for.
 int WindowDpi(HWND window);
 
+// Whether the dialog manager re-fonts and re-lays out `dialog` itself when it moves to a screen
+// of another DPI: only for a per-monitor-v2 window (Windows 10 1703 on). A per-monitor-v1 window
+// gets WM_DPICHANGED and nothing else.
+bool DialogManagerFollowsDpi(HWND dialog);
+
 }  // namespace platform

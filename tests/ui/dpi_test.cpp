@@ -3,11 +3,12 @@
 // draws for a list of its own at that DPI. Runs at 96 DPI with the other tests and again in Wine
 // prefixes of their own whose screens have 144 and 192 DPI (KORVEL_DPI names the DPI of a run).
 //
-// A DPI change is sent as Windows sends it to a per-monitor-v2 dialog moved to a screen of another
-// DPI (Wine has none of its own): WM_DPICHANGED_BEFOREPARENT to every descendant, the template's
-// font at the new DPI to every control, WM_DPICHANGED to the dialog, WM_DPICHANGED_AFTERPARENT to
-// every descendant. Changed there and back, every size is again what the dialog opened with, and
-// what the user did before the change comes back with OK.
+// A DPI change is sent as Windows sends it to a dialog moved to a screen of another DPI (Wine has
+// none of its own): to a per-monitor-v2 dialog, WM_DPICHANGED_BEFOREPARENT to every descendant, the
+// template's font at the new DPI to every control, WM_DPICHANGED to the dialog,
+// WM_DPICHANGED_AFTERPARENT to every descendant; to a per-monitor-v1 dialog, WM_DPICHANGED alone,
+// so that the dialog re-fonts and moves its controls itself. Changed there and back, every size is
+// again what the dialog opened with, and what the user did before the change comes back with OK.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "button_grid.h"
@@ -168,6 +170,8 @@ struct Sizes {
     std::vector<int> treeItemHeights;
     std::vector<int> marks;  // ink across, of each list's first two rows and each tree's first two items
     std::vector<int> fonts;  // the height of each list's and tree's font
+    std::vector<RECT> controls;      // every control's rectangle in the dialog's client area
+    std::vector<int> controlFonts;   // and its font's height
 
     // Every size in words, so that a failure says which differ.
     std::string Text() const {
@@ -187,6 +191,12 @@ struct Sizes {
         for (int ink : marks) text += " " + std::to_string(ink);
         text += "; fonts";
         for (int f : fonts) text += " " + std::to_string(f);
+        text += "; controls";
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            text += " (" + std::to_string(controls[i].left) + "," + std::to_string(controls[i].top) + " " +
+                    std::to_string(controls[i].right - controls[i].left) + "x" +
+                    std::to_string(controls[i].bottom - controls[i].top) + " font " +
+                    std::to_string(controlFonts[i]) + ")";
         return text;
     }
 };
@@ -199,6 +209,13 @@ int FontHeight(HWND control) {
 
 Sizes Measure(HWND dialog) {
     Sizes sizes;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        sizes.controls.push_back(rect);
+        sizes.controlFonts.push_back(FontHeight(child));
+    }
     for (HWND handle : Children(dialog, WC_LISTVIEWW)) {
         const ListView list(handle);
         if (list.RowCount() == 0) continue;
@@ -272,19 +289,25 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
     return TRUE;
 }
 
-void ChangeDpi(HWND dialog, int from, int dpi, Fonts& fonts) {
-    std::vector<HWND> descendants;
-    EnumChildWindows(dialog, &CollectWindow, reinterpret_cast<LPARAM>(&descendants));
-    for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_BEFOREPARENT, 0, 0);
+// How a dialog learns of a move to a screen of another DPI: as a per-monitor-v2 window, or as a
+// per-monitor-v1 one (WM_DPICHANGED alone).
+enum class Awareness { PerMonitorV2, PerMonitorV1 };
 
-    // The dialog's font, as the template made it at the screen's DPI, at the new DPI.
-    LOGFONTW logFont{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
-    logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, ScreenDpi());
-    HFONT font = CreateFontIndirectW(&logFont);
-    fonts.emplace_back(font, &DeleteObject);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void ChangeDpi(HWND dialog, int from, int dpi, Fonts& fonts, Awareness awareness) {
+    std::vector<HWND> descendants;
+    if (awareness == Awareness::PerMonitorV2) {
+        EnumChildWindows(dialog, &CollectWindow, reinterpret_cast<LPARAM>(&descendants));
+        for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_BEFOREPARENT, 0, 0);
+
+        // The dialog's font, as the template made it at the screen's DPI, at the new DPI.
+        LOGFONTW logFont{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
+        logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, ScreenDpi());
+        HFONT font = CreateFontIndirectW(&logFont);
+        fonts.emplace_back(font, &DeleteObject);
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 
     RECT suggested{};
     GetWindowRect(dialog, &suggested);
@@ -292,6 +315,22 @@ void ChangeDpi(HWND dialog, int from, int dpi, Fonts& fonts) {
     suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
     SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     for (HWND child : descendants) SendMessageW(child, WM_DPICHANGED_AFTERPARENT, 0, 0);
+}
+
+// Every control where a per-monitor-v1 dialog opened at the screen's DPI puts it at `dpi`: its
+// rectangle and its font's height scaled.
+void ExpectControlsScaled(const Sizes& now, const Sizes& opened, int dpi) {
+    ASSERT_EQ(now.controls.size(), opened.controls.size());
+    const auto scaled = [&](LONG v) { return static_cast<LONG>(MulDiv(v, dpi, ScreenDpi())); };
+    for (std::size_t i = 0; i < now.controls.size(); ++i) {
+        const RECT& was = opened.controls[i];
+        const RECT& is = now.controls[i];
+        EXPECT_EQ(is.left, scaled(was.left)) << "control " << i;
+        EXPECT_EQ(is.top, scaled(was.top)) << "control " << i;
+        EXPECT_EQ(is.right - is.left, scaled(was.right - was.left)) << "control " << i;
+        EXPECT_EQ(is.bottom - is.top, scaled(was.bottom - was.top)) << "control " << i;
+        EXPECT_EQ(now.controlFonts[i], MulDiv(opened.controlFonts[i], dpi, ScreenDpi())) << "control " << i;
+    }
 }
 
 // Runs the call on a thread that is per-monitor-v2 aware, as a host that declares it is: the
@@ -342,21 +381,27 @@ TEST_P(DpiDialogTest, RowsAndMarksAreThoseOfTheScreen) {
 }
 
 // Changed to another DPI, the sizes are those of that DPI; changed back, they are those the
-// dialog opened with, to the pixel.
-TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
-    HostCall host = catalogue::SampleCall(GetParam());
+// dialog opened with, to the pixel. A per-monitor-v1 dialog re-fonts and moves its controls
+// itself: each is where the dialog opened it, scaled, in the dialog's font at that DPI.
+class DpiChangeTest : public testing::TestWithParam<std::tuple<ExportEntry, Awareness>> {};
+
+TEST_P(DpiChangeTest, EverySizeFollowsADpiChangeThereAndBack) {
+    const auto& [entry, awareness] = GetParam();
+    HostCall host = catalogue::SampleCall(entry);
     Fonts fonts;
     const PerMonitorAware aware;
     ASSERT_TRUE(aware.Active()) << "the system has no DPI awareness contexts";
-    RunDialog([&] { GetParam().call(host); },
-              [&](DialogDriver& d) {
+    RunDialog([&] { entry.call(host); },
+              [&, awareness = awareness](DialogDriver& d) {
                   PressFirstLabels(d);
                   const Sizes opened = Measure(d.Dialog());
-                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts, awareness);
                   d.Sync();
+                  const Sizes there = Measure(d.Dialog());
                   ExpectRowsOfTheDpi(d.Dialog(), OtherDpi());
-                  ExpectMarksOfTheDpi(Measure(d.Dialog()), OtherDpi());
-                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
+                  ExpectMarksOfTheDpi(there, OtherDpi());
+                  if (awareness == Awareness::PerMonitorV1) ExpectControlsScaled(there, opened, OtherDpi());
+                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts, awareness);
                   d.Sync();
                   EXPECT_EQ(Measure(d.Dialog()).Text(), opened.Text());
                   d.ClickItem(IDCANCEL);
@@ -364,6 +409,15 @@ TEST_P(DpiDialogTest, EverySizeFollowsADpiChangeThereAndBack) {
               });
     EXPECT_EQ(host.ResultCode(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Exports, DpiChangeTest,
+    testing::Combine(testing::ValuesIn(catalogue::Exports()),
+                     testing::Values(Awareness::PerMonitorV2, Awareness::PerMonitorV1)),
+    [](const testing::TestParamInfo<std::tuple<ExportEntry, Awareness>>& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == Awareness::PerMonitorV2 ? "_v2" : "_v1");
+    });
 
 INSTANTIATE_TEST_SUITE_P(Exports, DpiDialogTest, testing::ValuesIn(catalogue::Exports()), ExportTestName);
 
@@ -427,19 +481,19 @@ const KeptCase kKeptCases[] = {
      [](HostCall& h) { return h.Floats(2)[0] == 2.5f; }},  // pValues
 };
 
-class DpiChangeKeepsTest : public testing::TestWithParam<KeptCase> {};
+class DpiChangeKeepsTest : public testing::TestWithParam<std::tuple<KeptCase, Awareness>> {};
 
 TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
-    const KeptCase& c = GetParam();
+    const auto& [c, awareness] = GetParam();
     const ExportEntry& call = catalogue::ExportNamed(c.exportName);
     HostCall host = catalogue::SampleCall(call);
     Fonts fonts;
     RunDialog([&] { call.call(host); },
-              [&](DialogDriver& d) {
+              [&, awareness = awareness](DialogDriver& d) {
                   c.before(d);
-                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
-                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts);
-                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts);
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts, awareness);
+                  ChangeDpi(d.Dialog(), OtherDpi(), ScreenDpi(), fonts, awareness);
+                  ChangeDpi(d.Dialog(), ScreenDpi(), OtherDpi(), fonts, awareness);
                   d.Sync();
                   c.after(d);
                   d.ClickItem(IDOK);
@@ -449,7 +503,12 @@ TEST_P(DpiChangeKeepsTest, WhatTheUserDidComesBackWithOk) {
     EXPECT_TRUE(c.kept(host)) << host.Describe();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DpiChangeKeepsTest, testing::ValuesIn(kKeptCases),
-                         [](const testing::TestParamInfo<KeptCase>& i) { return std::string(i.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, DpiChangeKeepsTest,
+                         testing::Combine(testing::ValuesIn(kKeptCases),
+                                          testing::Values(Awareness::PerMonitorV2, Awareness::PerMonitorV1)),
+                         [](const testing::TestParamInfo<std::tuple<KeptCase, Awareness>>& i) {
+                             return std::string(std::get<0>(i.param).label) +
+                                    (std::get<1>(i.param) == Awareness::PerMonitorV2 ? "_v2" : "_v1");
+                         });
 
 }  // namespace
