@@ -21,6 +21,7 @@ struct GdiHandleEntry {
 };
 static_assert(sizeof(GdiHandleEntry) == 24, "layout of the shared GDI handle table");
 constexpr int kGdiHandles = 0x10000;
+constexpr std::uint8_t kGdiBrush = 0x10;
 
 template <class T>
 T At(std::uintptr_t address) {
@@ -61,6 +62,9 @@ void CountGdiObjects(ResourceCounts& counts) {
         if (table[i].type) {
             ++counts.gdiObjects;
             ++counts.gdiByType[table[i].type];
+            // A handle is the entry's index with its unique number in the high word.
+            if (table[i].type == kGdiBrush)
+                counts.brushes.push_back(static_cast<std::uintptr_t>(i) | (std::uintptr_t{table[i].unique} << 16));
         }
 }
 
@@ -270,6 +274,17 @@ std::string DescribeGdiChange(const ResourceCounts& before, const ResourceCounts
             std::snprintf(item, sizeof item, "%s %+ld", name, change);
         else
             std::snprintf(item, sizeof item, "type 0x%02x %+ld", type, change);
+        text += (text.empty() ? "" : ", ") + std::string(item);
+    }
+    for (std::uintptr_t handle : after.brushes) {
+        if (std::find(before.brushes.begin(), before.brushes.end(), handle) != before.brushes.end()) continue;
+        LOGBRUSH brush{};
+        char item[64];
+        if (GetObjectW(reinterpret_cast<HGDIOBJ>(handle), sizeof brush, &brush) == sizeof brush)
+            std::snprintf(item, sizeof item, "new brush: style %u #%06lx", brush.lbStyle,
+                          static_cast<unsigned long>(brush.lbColor));
+        else
+            std::snprintf(item, sizeof item, "new brush: not readable");
         text += (text.empty() ? "" : ", ") + std::string(item);
     }
     return text;

@@ -19,6 +19,7 @@ constexpr unsigned kHandleProbeLimit = 0x8000;
 struct ResourceCounts {
     long gdiObjects = -1;               // -1 when no handle table was found
     std::array<long, 256> gdiByType{};  // by the table's type byte: what kind of object grew
+    std::vector<std::uintptr_t> brushes;  // the brushes' handles, to tell what a new one is
     long windows = -1;
     long userObjects = 0;  // menus, icons and cursors, accelerator tables
     std::vector<std::uintptr_t> handles;  // kernel handle values below kHandleProbeLimit
@@ -45,7 +46,8 @@ ResourceCounts CountResources();
 // whose counters see nothing would pass whatever leaked.
 bool CountersSeeWhatTheyCount();
 std::string Describe(const ResourceCounts& counts);
-// The kinds of GDI object whose number changed, as "font +20, brush -1"; empty when none did.
+// The kinds of GDI object whose number changed, as "font +20, brush -1", and each new brush by
+// its style and colour ("brush +1: solid #f0f0f0"); empty when none did.
 std::string DescribeGdiChange(const ResourceCounts& before, const ResourceCounts& after);
 // The kernel handles opened between the two counts, as "0x8c Mutant, 0x90 Key".
 std::string DescribeNewHandles(const ResourceCounts& before, const ResourceCounts& after);
