@@ -18,7 +18,7 @@ namespace {
 constexpr int kColorColumn = CColorTableList::kColorColumn;
 }  // namespace
 
-CSDP_ShowCLR::CSDP_ShowCLR() noexcept : CDialog(IDD_SDP_SHOWCLR) {}
+CSDP_ShowCLR::CSDP_ShowCLR() : CDialog(IDD_SDP_SHOWCLR) { CreateAsOwnerData(IDC_COLOR_LIST); }
 
 void CSDP_ShowCLR::SetColorTable(int count, const int* colors, const char* lpszNames) {
     m_pNames = platform::SplitGbkNames(core::HostString(lpszNames));

@@ -12,7 +12,7 @@
 
 class CSDP_ShowCLR : public platform::CDialog {
 public:
-    CSDP_ShowCLR() noexcept;
+    CSDP_ShowCLR();
 
     // count entries of the colour numbers and of the GBK name list, entry 0 (never shown)
     // included. The count is cut to the names (none when negative); only that many colour
