@@ -11,6 +11,7 @@
 #include "platform/data_exchange.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
+#include "platform/redraw_guard.h"
 #include "platform/text_width.h"
 #include "res/resource.h"
 
@@ -31,6 +32,13 @@ void CSDP_ShowCLR::DoDataExchange(platform::CDataExchange* pDX) { platform::DDX_
 
 BOOL CSDP_ShowCLR::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetUpList();
+    UpdateData(false);
+    return TRUE;
+}
+
+void CSDP_ShowCLR::SetUpList() {
+    const platform::RedrawGuard noRedraw(m_list.m_hWnd);
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_list.SetRowHeight(kRowHeight);
     m_list.InsertColumn(0, L"项目", LVCFMT_LEFT, 0, 0);
@@ -41,8 +49,6 @@ BOOL CSDP_ShowCLR::OnInitDialog() {
         m_list.SetSelectionMark(0);
         m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     }
-    UpdateData(false);
-    return TRUE;
 }
 
 void CSDP_ShowCLR::OnDpiChanged(int dpi) {

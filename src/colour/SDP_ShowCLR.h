@@ -30,6 +30,7 @@ protected:
 
 private:
     void OnDpiChanged(int dpi) override;
+    void SetUpList();
     void SizeNameColumn();  // the widest name, or the room the colour column leaves
     int WidestName() const;
 
