@@ -4,6 +4,8 @@
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 
+CButtonListDlg::CButtonListDlg(UINT templateId) : CDialog(templateId) { CreateAsOwnerData(IDC_LIST_BUTTONS); }
+
 void CButtonListDlg::DoDataExchange(platform::CDataExchange* pDX) {
     platform::DDX_Control(pDX, IDC_LIST_BUTTONS, m_listButtons);
 }

@@ -7,7 +7,7 @@
 
 class CButtonListDlg : public platform::CDialog {
 public:
-    explicit CButtonListDlg(UINT templateId) noexcept : CDialog(templateId) {}
+    explicit CButtonListDlg(UINT templateId);
 
     CButtonListCtrl m_listButtons;
     platform::HostCaption m_strCaption;  // replaces the template's title when the host gives one

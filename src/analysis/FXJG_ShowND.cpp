@@ -4,7 +4,7 @@
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 
-CFXJG_ShowND::CFXJG_ShowND() noexcept : CButtonListDlg(IDD_FXJG_SHOWND) {}
+CFXJG_ShowND::CFXJG_ShowND() : CButtonListDlg(IDD_FXJG_SHOWND) {}
 
 void CFXJG_ShowND::DoDataExchange(platform::CDataExchange* pDX) {
     CButtonListDlg::DoDataExchange(pDX);

@@ -4,7 +4,7 @@
 
 class CFXJG_ShowND : public CButtonListDlg {
 public:
-    CFXJG_ShowND() noexcept;
+    CFXJG_ShowND();
     int m_nDeflType = -1;  // 0 absolute, 1 relative, 2 span-to-deflection ratio; -1 none
 
 protected:

@@ -6,7 +6,10 @@
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 
-CFXJG_ShowWY::CFXJG_ShowWY() : CDialog(IDD_FXJG_SHOWWY) {}
+CFXJG_ShowWY::CFXJG_ShowWY() : CDialog(IDD_FXJG_SHOWWY) {
+    CreateAsOwnerData(IDC_LIST_CASES);
+    CreateAsOwnerData(IDC_LIST_BUTTONS);
+}
 
 void CFXJG_ShowWY::SetCases(int nCombCount, int nCaseCount, int nSelected, const char* lpszCases) {
     if (nCombCount > 1) {

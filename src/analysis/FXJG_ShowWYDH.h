@@ -6,5 +6,5 @@
 
 class CFXJG_ShowWYDH : public CSpeedChoiceDlg {
 public:
-    CFXJG_ShowWYDH() noexcept : CSpeedChoiceDlg(IDD_FXJG_SHOWDH) {}
+    CFXJG_ShowWYDH() : CSpeedChoiceDlg(IDD_FXJG_SHOWDH) {}
 };

@@ -4,7 +4,7 @@
 #include "platform/data_exchange.h"
 #include "res/resource.h"
 
-CFXJG_ShowZB::CFXJG_ShowZB() : CDialog(IDD_FXJG_SHOWZB) {}
+CFXJG_ShowZB::CFXJG_ShowZB() : CDialog(IDD_FXJG_SHOWZB) { CreateAsOwnerData(IDC_LIST_CASES); }
 
 void CFXJG_ShowZB::DoDataExchange(platform::CDataExchange* pDX) {
     platform::DDX_Control(pDX, IDC_LIST_CASES, m_listItems);

@@ -6,5 +6,5 @@
 
 class CFXJG_ShowZHNL : public CButtonListDlg {
 public:
-    CFXJG_ShowZHNL() noexcept : CButtonListDlg(IDD_FXJG_SHOWZHNL) {}
+    CFXJG_ShowZHNL() : CButtonListDlg(IDD_FXJG_SHOWZHNL) {}
 };

@@ -6,5 +6,5 @@
 
 class CFXJG_ShowZX : public CSpeedChoiceDlg {
 public:
-    CFXJG_ShowZX() noexcept : CSpeedChoiceDlg(IDD_FXJG_SHOWZX) {}
+    CFXJG_ShowZX() : CSpeedChoiceDlg(IDD_FXJG_SHOWZX) {}
 };

@@ -8,6 +8,6 @@ public:
     int m_nSpeed = -1;  // 0 slow, 1 medium, 2 fast; -1 none
 
 protected:
-    explicit CSpeedChoiceDlg(UINT templateId) noexcept : CButtonListDlg(templateId) {}
+    explicit CSpeedChoiceDlg(UINT templateId) : CButtonListDlg(templateId) {}
     void DoDataExchange(platform::CDataExchange* pDX) override;
 };

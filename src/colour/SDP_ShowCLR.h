@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "controls/ListCtrlEx.h"
+#include "controls/ColorTableList.h"
 #include "platform/dialog.h"
 #include "platform/host_caption.h"
 
 class CSDP_ShowCLR : public platform::CDialog {
 public:
-    CSDP_ShowCLR() noexcept;
+    CSDP_ShowCLR();
 
     // count entries of the colour numbers and of the GBK name list, entry 0 (never shown)
     // included. The count is cut to the names (none when negative); only that many colour
@@ -20,19 +20,19 @@ public:
     void SetColorTable(int count, const int* colors, const char* lpszNames);
 
     int m_nCount = 0;                     // entries in use
-    std::vector<int> m_pColorNumbers;     // numbered like the names; read back on OK
+    std::vector<int> m_pColorNumbers;     // numbered like the names; the list writes picked colours here
     std::vector<std::wstring> m_pNames;
     platform::HostCaption m_strCaption;   // the host's fifth argument: kept, never shown
 
 protected:
     void DoDataExchange(platform::CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
 private:
     void OnDpiChanged(int dpi) override;
+    void SetUpList();
     void SizeNameColumn();  // the widest name, or the room the colour column leaves
     int WidestName() const;
 
-    CListCtrlEx m_list;
+    CColorTableList m_list;
 };

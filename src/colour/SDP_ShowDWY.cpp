@@ -73,17 +73,14 @@ void CSDP_ShowDWY::OnDpiChanged(int dpi) {
 }
 
 void CSDP_ShowDWY::FillList() {
-    {
-        platform::RedrawGuard noRedraw(m_list.m_hWnd);
-        m_list.DeleteAllItems();
-        for (int i = 0; i < m_nCount; ++i) {
-            const auto line = static_cast<std::size_t>(i);
-            const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1));
-            m_list.SetRowColor(row, m_colors[line]);
-            m_list.SetItemText(row, kValueColumn, core::FormatValue(m_values[line]));
-        }
+    const platform::RedrawGuard noRedraw(m_list.m_hWnd);
+    m_list.DeleteAllItems();
+    for (int i = 0; i < m_nCount; ++i) {
+        const auto line = static_cast<std::size_t>(i);
+        const int row = m_list.InsertItem(i, core::ContourLineName(m_nMode, i + 1));
+        m_list.SetRowColor(row, m_colors[line]);
+        m_list.SetItemText(row, kValueColumn, core::FormatValue(m_values[line]));
     }
-    m_list.Invalidate(true);  // turning redraw back on does not promise a repaint
 }
 
 bool CSDP_ShowDWY::OnCommand(int id, int code, HWND /*control*/) {

@@ -15,6 +15,7 @@
 #include "core/names.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
+#include "platform/redraw_guard.h"
 #include "platform/text_width.h"
 
 using platform::ClientDC;
@@ -67,6 +68,14 @@ void CButtonListCtrl::SetListItems(int nCount, int nColumns, int nSelected, cons
 }
 
 void CButtonListCtrl::InitList() {
+    BuildRows();
+    // The list scrolls to the chosen row only with its drawing on.
+    ShowChoice();
+}
+
+void CButtonListCtrl::BuildRows() {
+    // With drawing off the list lays itself out once, not after each step.
+    const platform::RedrawGuard noRedraw(m_hWnd);
     ModifyStyle(0, LVS_OWNERDRAWFIXED);
     m_nColumnsAsked = m_nColumns;
     // The look follows the columns asked for; fitting may lower the count later, not the look.
@@ -91,6 +100,7 @@ void CButtonListCtrl::OnDpiChanged(int dpi) {
     while (GetColumnCount() > 0 && DeleteColumn(0)) {
     }
     LayOut();
+    ShowChoice();
     Invalidate(true);
 }
 
@@ -108,7 +118,9 @@ void CButtonListCtrl::LayOut() {
     for (int col = 0; col < m_nColumns; ++col)
         InsertColumn(col, m_names.EntryOrEmpty(col), LVCFMT_CENTER, columnWidth, col);
     SetRowCount(core::RowCount(m_names.ItemCount(), m_nColumns));
+}
 
+void CButtonListCtrl::ShowChoice() {
     SelectionToCell();
     if (!m_bGrid && m_nSelRow >= 0) {
         // A choice of none (-1) highlights no row: -1 would select every row. The chosen row

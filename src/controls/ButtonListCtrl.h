@@ -51,7 +51,9 @@ private:
     void KeepChoiceHighlighted();
     void OnFocusChange(HWND other);
     void RedrawSelectedRows();
+    void BuildRows();
     void LayOut();
+    void ShowChoice();  // the chosen row selected and scrolled into view
     int WidestText() const;
     int TextOffset() const;  // the room FitText leaves beside a text
     void SelectionToCell();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/names.h"
+#include "platform/redraw_guard.h"
 #include "platform/handles.h"
 #include "platform/host_text.h"
 #include "platform/mark_images.h"
@@ -63,16 +64,23 @@ void CCheckListCtrl::StoreItems(int nCount, int nMode, int nSelected, const int*
 }
 
 void CCheckListCtrl::InitList() {
+    // The list scrolls to the chosen row only with its drawing on.
+    if (BuildRows()) SelectChosenRow(true);
+}
+
+bool CCheckListCtrl::BuildRows() {
+    // With drawing off the list lays itself out once, not after each step.
+    const platform::RedrawGuard noRedraw(m_hWnd);
     DeleteAllItems();
     DeleteColumn(0);
-    if (!m_bHasItems) return;
+    if (!m_bHasItems) return false;
     if (m_nMode == kCheckMode) UseCheckBoxes();
     else if (m_nMode == kRadioMode) UseRadioImages();
-    else return;
+    else return false;
     InsertColumn(0, m_names.Heading(), LVCFMT_LEFT, ColumnWidth(), 0);
     StateImagesFromOwner();
     SetRowCount(RowCount());
-    SelectChosenRow(true);
+    return true;
 }
 
 void CCheckListCtrl::DetachOwnImages() {

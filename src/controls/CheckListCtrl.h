@@ -48,6 +48,7 @@ protected:
     UINT RowStateImage(int row) const override;
 
 private:
+    bool BuildRows();  // false when there is nothing to show
     void StoreItems(int nCount, int nMode, int nSelected, const int* pStates, std::vector<std::wstring> names);
     LRESULT OnPress(UINT message, WPARAM flags, LPARAM point);
     LRESULT OnSpaceKey();

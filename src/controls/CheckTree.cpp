@@ -51,6 +51,8 @@ void CCheckTree::StoreSwitches(int count, const int* states, std::vector<std::ve
 }
 
 void CCheckTree::InitTree() {
+    // With drawing off the tree lays itself out once, after the last item.
+    const platform::RedrawGuard noRedraw(m_hWnd);
     DeleteAllItems();
     UseMarksForDpi();
     BuildItems();
@@ -80,30 +82,24 @@ void CCheckTree::UseMarksForDpi() {
 }
 
 void CCheckTree::BuildItems() {
-    // Each item is inserted once with its mark, and each group with members already expanded:
-    // with redraw off, nothing is laid out or painted until the last item is in.
+    // Each item is inserted once with its mark, and each group with members already expanded.
     const int count = m_model.ItemCount();
     std::vector<bool> hasMembers(static_cast<std::size_t>(count), false);
     for (int k = 0; k < count; ++k)
         if (m_model.At(k).parent >= 0) hasMembers[static_cast<std::size_t>(m_model.At(k).parent)] = true;
     m_pItems.clear();
     m_pItems.reserve(static_cast<std::size_t>(count));
-    {
-        platform::RedrawGuard noRedraw(m_hWnd);
-        for (int k = 0; k < count; ++k) {
-            const core::CheckTreeModel::Item& item = m_model.At(k);
-            const std::wstring& text =
-                m_groups[static_cast<std::size_t>(item.group)][static_cast<std::size_t>(item.name)];
-            const bool root = item.parent < 0;
-            HTREEITEM parent = root ? TVI_ROOT : m_pItems[static_cast<std::size_t>(item.parent)];
-            const UINT expanded = root && hasMembers[static_cast<std::size_t>(k)] ? TVIS_EXPANDED : 0;
-            m_pItems.push_back(InsertItem(text, parent, TVI_LAST,
-                                          INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.state)) | expanded,
-                                          TVIS_STATEIMAGEMASK | TVIS_EXPANDED));
-        }
+    for (int k = 0; k < count; ++k) {
+        const core::CheckTreeModel::Item& item = m_model.At(k);
+        const std::wstring& text = m_groups[static_cast<std::size_t>(item.group)][static_cast<std::size_t>(item.name)];
+        const bool root = item.parent < 0;
+        HTREEITEM parent = root ? TVI_ROOT : m_pItems[static_cast<std::size_t>(item.parent)];
+        const UINT expanded = root && hasMembers[static_cast<std::size_t>(k)] ? TVIS_EXPANDED : 0;
+        m_pItems.push_back(InsertItem(text, parent, TVI_LAST,
+                                      INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.state)) | expanded,
+                                      TVIS_STATEIMAGEMASK | TVIS_EXPANDED));
     }
     m_nItemCount = count;
-    Invalidate(true);  // turning redraw back on does not promise a repaint
 }
 
 void CCheckTree::GetSwitches(int* out) const {

@@ -1,34 +1,20 @@
-// The colour cell list: colour cells by custom draw, the choosers opened from them, in-place
-// editing of the edit column, and the custom colours every list shares with the chooser.
+// The colour cell list: colour cells by custom draw, the choosers opened from them, and in-place
+// editing of the edit column.
 #include "controls/ListCtrlEx.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
 #include <memory>
 
-#include "controls/SDP_SelectColor.h"
+#include "controls/ColorCell.h"
 #include "controls/ListCellEdit.h"
 #include "core/color_names.h"
 #include "core/dpi_scale.h"
-#include "core/palette.h"
 #include "platform/color_dialog.h"
-#include "platform/handles.h"
 
 namespace {
 
-constexpr std::array<COLORREF, core::kColorCount> BasePaletteColors() {
-    std::array<COLORREF, core::kColorCount> colors{};
-    for (std::size_t i = 0; i < colors.size(); ++i) colors[i] = core::kBasePalette[i];
-    return colors;
-}
-
-// The chooser's sixteen custom colours, shared by every list for the life of the library: the
-// base palette until the user changes them in the chooser.
-std::array<COLORREF, core::kColorCount> g_customColors = BasePaletteColors();
-
-constexpr int kColorColumnWidthAt96 = 80;
 constexpr int kNarrowestEditedColumn = 5;
 // The edit box starts this far right of its cell's left edge at 96 DPI, and is this much narrower
 // than its column, so that its right edge lies one pixel past the cell's, over the grid line.
@@ -45,18 +31,12 @@ DWORD EditAlignment(int columnFormat) {
 
 }  // namespace
 
-int CListCtrlEx::FindColorNumber(COLORREF color) {
-    core::ColorTable table{};
-    std::copy(g_customColors.begin(), g_customColors.end(), table.begin());
-    return core::FindKeptColorNumber(color, table);
-}
-
 void CListCtrlEx::SetRowColor(int row, COLORREF color) const {
     SetItemData(row, static_cast<LPARAM>(color));
     if (m_nColorColumn >= 0) SetItemText(row, m_nColorColumn, core::ColorText(color));
 }
 
-int CListCtrlEx::ColorColumnWidth() const { return core::ScaleToDpi(kColorColumnWidthAt96, Dpi()); }
+int CListCtrlEx::ColorColumnWidth() const { return color_cell::ColumnWidth(Dpi()); }
 
 void CListCtrlEx::OnDpiChanged(int dpi) {
     CListCtrl::OnDpiChanged(dpi);
@@ -95,7 +75,8 @@ LRESULT CListCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CListCtrlEx::OnReflectedNotify(NMHDR& header, LRESULT& result) {
     switch (header.code) {
     case NM_CUSTOMDRAW:
-        result = OnCellCustomDraw(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+        result = color_cell::CustomDraw(*this, reinterpret_cast<const NMLVCUSTOMDRAW&>(header), m_nColorColumn,
+                                        [this](int row) { return RowColor(row); });
         return true;
     case LVN_ENDLABELEDITW:
         OnCellEndEdit(reinterpret_cast<const NMLVDISPINFOW&>(header));
@@ -104,30 +85,6 @@ bool CListCtrlEx::OnReflectedNotify(NMHDR& header, LRESULT& result) {
     default:
         return false;
     }
-}
-
-LRESULT CListCtrlEx::OnCellCustomDraw(const NMLVCUSTOMDRAW& draw) const {
-    switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-        if (draw.iSubItem != m_nColorColumn) return CDRF_DODEFAULT;
-        // Selected or not, the cell shows the row's colour and nothing of the list's own.
-        DrawColorCell(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec), draw.iSubItem);
-        return CDRF_SKIPDEFAULT;
-    default: return CDRF_DODEFAULT;
-    }
-}
-
-void CListCtrlEx::DrawColorCell(HDC dc, int row, int subItem) const {
-    RECT cell{};
-    GetSubItemRect(row, subItem, LVIR_BOUNDS, cell);
-    --cell.bottom;
-    ++cell.left;
-    // The outline in the DC's own pen (one pixel), then the colour inside it.
-    Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
-    InflateRect(&cell, -1, -1);
-    platform::FillSolidRect(dc, cell, RowColor(row));
 }
 
 void CListCtrlEx::OnLButtonDown(UINT flags, POINT point) {
@@ -213,26 +170,17 @@ void CListCtrlEx::FollowOpenEdit() {
 void CListCtrlEx::ChooseRowColor(int row) {
     const COLORREF current = RowColor(row);
     const std::optional<COLORREF> chosen =
-        m_nColorColumn == kPaletteColorColumn ? PickBaseColor(current) : ChooseAnyColor(current);
+        m_nColorColumn == kPaletteColorColumn ? color_cell::PickBaseColor(current) : ChooseAnyColor(current);
     if (!chosen) return;
     SetRowColor(row, *chosen);
     RedrawItems(row, row);
-}
-
-std::optional<COLORREF> CListCtrlEx::PickBaseColor(COLORREF current) const {
-    CSDP_SelectColor picker;
-    picker.SetSelection(FindColorNumber(current));
-    // Confirmed with no colour selected (the row's colour is none of the palette's and no
-    // swatch was clicked): the row keeps its colour.
-    if (picker.DoModal() != IDOK || !picker.HasSelection()) return std::nullopt;
-    return picker.GetColor();
 }
 
 std::optional<COLORREF> CListCtrlEx::ChooseAnyColor(COLORREF current) const {
     platform::CColorDialog chooser;
     // Fully open from the start, from the row's colour, with the shared custom colours.
     chooser.m_cc.Flags |= CC_RGBINIT | CC_FULLOPEN;
-    chooser.m_cc.lpCustColors = g_customColors.data();
+    chooser.m_cc.lpCustColors = color_cell::CustomColors();
     chooser.m_cc.rgbResult = current;
     if (chooser.DoModal(GetAncestor(m_hWnd, GA_ROOT)) != IDOK) return std::nullopt;
     return chooser.GetColor();

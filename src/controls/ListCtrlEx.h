@@ -37,11 +37,6 @@ public:
     // box owns itself; only one exists at a time (opening one takes the focus from the last).
     CListCellEdit* BeginCellEdit(int row, int column);
 
-    // The base colour number of `color` while the shared custom colours still hold it in its
-    // own slot, or -1. They start as the base palette; the colour chooser may change them for
-    // the life of the library, and a changed slot preselects nothing in the picker.
-    static int FindColorNumber(COLORREF color);
-
     int m_nEditColumn = -1;
     int m_nColorColumn = -1;
 
@@ -50,8 +45,6 @@ protected:
     bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
 
 private:
-    LRESULT OnCellCustomDraw(const NMLVCUSTOMDRAW& draw) const;
-    void DrawColorCell(HDC dc, int row, int subItem) const;
     void OnLButtonDown(UINT flags, POINT point);
     bool OnCellKey(UINT vk);
     void OnScroll(UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,7 +52,6 @@ private:
     bool CellEditRect(int row, int column, RECT& rect, DWORD& alignment);
     void FollowOpenEdit();
     void ChooseRowColor(int row);
-    std::optional<COLORREF> PickBaseColor(COLORREF current) const;
     std::optional<COLORREF> ChooseAnyColor(COLORREF current) const;
     COLORREF RowColor(int row) const { return static_cast<COLORREF>(GetItemData(row)); }
 

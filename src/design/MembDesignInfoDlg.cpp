@@ -44,7 +44,9 @@ void SetUpList(CCheckListCtrl& list, const FixedList& fixed) {
 
 }  // namespace
 
-CMembDesignInfoDlg::CMembDesignInfoDlg() : CDialog(IDD_MEMB_DESIGN_INFO) {}
+CMembDesignInfoDlg::CMembDesignInfoDlg() : CDialog(IDD_MEMB_DESIGN_INFO) {
+    for (int list : {IDC_LIST_BEAM, IDC_LIST_COLUMN, IDC_LIST_WALL, IDC_LIST_SLAB}) CreateAsOwnerData(list);
+}
 
 void CMembDesignInfoDlg::SetUp(const int* pBeamSwitches) {
     m_listBeam.SetListItems(kBeamSwitchCount, kCheck, kBeamSelected,

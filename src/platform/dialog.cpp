@@ -1,8 +1,12 @@
 // The modal dialog: owner and centring, dispatch, reflection and the data exchange entry point.
 #include "platform/dialog.h"
 
-#include <algorithm>
+#include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
+
+#include "core/dialog_template.h"
 #include "platform/call_failure.h"
 #include "platform/data_exchange.h"
 #include "platform/modal_runs.h"
@@ -71,6 +75,21 @@ void CenterOverOwner(HWND dialog, HWND owner) {
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A copy of template `id` whose lists `lists` are made with LVS_OWNERDATA, or nothing when there
+// are none or the template cannot be read or changed (the lists are then made again with it).
+// Making a list with the style from the start saves making it twice (about 1.5 ms a list).
+std::vector<std::uint8_t> TemplateWithOwnerData(HINSTANCE module, UINT id, const std::vector<int>& lists) {
+    if (lists.empty()) return {};
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    if (!bytes) return {};
+    std::vector<std::uint8_t> copy(bytes, bytes + SizeofResource(module, found));
+    for (int list : lists)
+        if (!core::AddControlStyle(copy, static_cast<std::uint32_t>(list), LVS_OWNERDATA)) return {};
+    return copy;
+}
+
 // Why a dialog went without EndDialog: the loop reposts the WM_QUIT it stopped at, and an owner
 // destroyed takes its owned windows first.
 core::FailureKind WhyDestroyed(HWND owner) {
@@ -93,8 +112,7 @@ INT_PTR CDialog::DoModal() {
     m_reflectTargets.clear();
     const bool nested = ModalRun::AnyOpen();
     ModalRun run(*this);
-    const INT_PTR result = DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndOwner,
-                                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result = RunTemplate();
     const DWORD error = GetLastError();
     m_reflectTargets.clear();
     if (!m_created) {
@@ -106,6 +124,16 @@ INT_PTR CDialog::DoModal() {
     }
     if (m_destroyedUnended) NoteFailure(core::MakeFailure(WhyDestroyed(m_hWndOwner)));
     return m_failed ? kFailed : result;
+}
+
+INT_PTR CDialog::RunTemplate() {
+    HINSTANCE module = AfxGetResourceHandle();
+    const std::vector<std::uint8_t> changed = TemplateWithOwnerData(module, m_nIDTemplate, m_ownerDataLists);
+    if (changed.empty())
+        return DialogBoxParamW(module, MAKEINTRESOURCEW(m_nIDTemplate), m_hWndOwner, &CDialog::DialogProc,
+                               reinterpret_cast<LPARAM>(this));
+    return DialogBoxIndirectParamW(module, reinterpret_cast<LPCDLGTEMPLATEW>(changed.data()), m_hWndOwner,
+                                   &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {

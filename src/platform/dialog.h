@@ -37,6 +37,10 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
 protected:
+    // The template's list `controlId` is made with LVS_OWNERDATA, for a CVirtualListCtrl bound
+    // to it (which would otherwise make it again with the style). Called by the constructor.
+    void CreateAsOwnerData(int controlId) { m_ownerDataLists.push_back(controlId); }
+
     virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
     // Base: exchanges data into the controls. Return TRUE to let the platform set the focus.
     virtual BOOL OnInitDialog();
@@ -59,8 +63,10 @@ private:
     bool ReflectDrawItem(DRAWITEMSTRUCT& item);
     bool ReflectNotify(NMHDR& header, LRESULT& result);
     INT_PTR DpiChanged(WPARAM wParam, LPARAM lParam);
+    INT_PTR RunTemplate();
 
     UINT m_nIDTemplate;
+    std::vector<int> m_ownerDataLists;
     HWND m_hWndOwner = nullptr;
     bool m_failed = false;
     bool m_ended = false;  // EndDialog was called: a window destroyed without it did not end well

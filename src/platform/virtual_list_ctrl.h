@@ -16,8 +16,9 @@ namespace platform {
 
 class CVirtualListCtrl : public CListCtrl {
 public:
-    // Binds the template's list, first recreated in its place, size, tab order and font with
-    // LVS_OWNERDATA: a list takes that style only when it is created.
+    // Binds the template's list. A list takes LVS_OWNERDATA only when it is created: the dialog
+    // makes it with the style (CDialog::CreateAsOwnerData), else it is made again here in its
+    // place, size, tab order and font.
     bool SubclassDlgItem(int id, HWND parent) override;
 
     // Shows `rows` rows, drawn afresh; the list keeps no selection or focus from before.
