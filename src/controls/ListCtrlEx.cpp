@@ -169,8 +169,7 @@ void CListCtrlEx::FollowOpenEdit() {
 
 void CListCtrlEx::ChooseRowColor(int row) {
     const COLORREF current = RowColor(row);
-    const std::optional<COLORREF> chosen =
-        m_nColorColumn == kPaletteColorColumn ? color_cell::PickBaseColor(current) : ChooseAnyColor(current);
+    const std::optional<COLORREF> chosen = ChooseAnyColor(current);
     if (!chosen) return;
     SetRowColor(row, *chosen);
     RedrawItems(row, row);

@@ -1,8 +1,7 @@
 // CListCtrlEx: a report list whose rows carry a colour (the item data), drawn in a colour
-// column, and whose cells of one other column are edited in place. A press on a colour cell, or
-// Space on the focused row, opens the sixteen-colour picker (colour column kPaletteColorColumn)
-// or the platform's colour chooser (any other colour column); a press on the edit column, or F2,
-// opens a CListCellEdit over the cell.
+// column, and whose cells of one other column are edited in place (the contour table). A press on
+// a colour cell, or Space on the focused row, opens the platform's colour chooser; a press on the
+// edit column, or F2, opens a CListCellEdit over the cell.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -16,9 +15,6 @@ class CListCellEdit;
 
 class CListCtrlEx : public platform::CListCtrl {
 public:
-    // A colour column at this index holds base colours only, chosen with the sixteen-colour
-    // picker; a colour column anywhere else takes any colour from the platform's chooser.
-    static constexpr int kPaletteColorColumn = 1;
     // The width the dialogs give a colour column: 80 pixels at 96 DPI.
     int ColorColumnWidth() const;
     // The colour column and the rows follow the new DPI (the dialog lays out its other columns).
