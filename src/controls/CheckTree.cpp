@@ -56,8 +56,6 @@ void CCheckTree::InitTree() {
     DeleteAllItems();
     UseMarksForDpi();
     BuildItems();
-    // The tree draws its marks as state images, of which the platform's proxy knows no meaning.
-    m_accessibleStates.Set(m_hWnd, [this](DWORD child, DWORD& state) { return AccessibleState(child, state); });
 }
 
 void CCheckTree::OnDpiChanged(int dpi) {
@@ -120,6 +118,13 @@ LRESULT CCheckTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CHAR:
         if (wParam == L' ') return 0;  // no item's name starts with the space
+        break;
+    case WM_GETOBJECT:
+        // The tree draws its marks as state images, of which the platform's proxy knows no
+        // meaning: the items' states are annotated when an accessibility client first asks for
+        // the tree (a call no one reads pays nothing for them), before the proxy is made.
+        if (!m_accessibleStates.IsSet())
+            m_accessibleStates.Set(m_hWnd, [this](DWORD child, DWORD& state) { return AccessibleState(child, state); });
         break;
     case WM_DESTROY: m_accessibleStates.Clear(); break;
     default: break;

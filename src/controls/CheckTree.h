@@ -21,8 +21,8 @@ public:
     void SetSwitches(int count, const int* states, const char* groups);
     // The same for a group string of the library's own.
     void SetSwitches(int count, const int* states, std::wstring_view groups);
-    // Builds the items; once, after the control is subclassed. Screen readers are told each
-    // item's mark from then on, until the window goes.
+    // Builds the items; once, after the control is subclassed. Once an accessibility client has
+    // asked for the tree, screen readers are told each item's mark, until the window goes.
     void InitTree();
     // Marks and rows for the new DPI and font; the items and their marks stay.
     void OnDpiChanged(int dpi) override;

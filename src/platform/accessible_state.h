@@ -27,6 +27,7 @@ public:
     // Takes the annotation back, while the window still exists: it is kept for the window's
     // handle, not with the window.
     void Clear();
+    bool IsSet() const noexcept { return m_annotation != nullptr; }
 
 private:
     struct Annotation;

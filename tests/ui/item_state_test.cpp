@@ -1,7 +1,7 @@
 // What a screen reader is told of the check tree's items: checked for a checked mark, mixed for
 // a partial one, neither for an unchecked one, through a property server the library annotates
-// on the tree while the dialog is open. Stand-in property services ask the server as the
-// platform would.
+// on the tree once an accessibility client asks for it (WM_GETOBJECT), until the dialog closes.
+// Stand-in property services ask the server as the platform would.
 #include <gtest/gtest.h>
 
 #include <ole2.h>
@@ -85,6 +85,8 @@ TEST(ItemStateTest, ScreenReadersAreToldEachMarkWhileTheDialogIsOpen) {
                   const std::vector<HTREEITEM> items = tree.Items();
                   ASSERT_EQ(items.size(), 5u);
                   GiveIdsWhereThePlatformDoesNot(d, treeWindow, items);
+                  // A screen reader's first contact with the tree.
+                  SendMessageW(treeWindow, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
                   const DWORD C = STATE_SYSTEM_CHECKED, M = STATE_SYSTEM_MIXED;
                   std::vector<std::optional<DWORD>> states = States(d, treeWindow, items, *recorder);
                   EXPECT_EQ(Marks(states), (std::vector<DWORD>{M, C, 0, C, C}));
